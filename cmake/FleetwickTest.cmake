@@ -1,0 +1,13 @@
+# fleetwick_add_test(NAME name SOURCES ... LIBS ...)
+# Registers a GoogleTest executable with ctest, with an environment that keeps output repeatable:
+# offscreen Qt, a fixed locale and a fixed time zone.
+function(fleetwick_add_test)
+  cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS" ${ARGN})
+  add_executable(${T_NAME} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
+  target_compile_definitions(${T_NAME} PRIVATE FLEETWICK_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+  set_tests_properties(${T_NAME} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;TZ=UTC;QT_LOGGING_RULES=qt.qpa.*=false"
+    TIMEOUT 300)
+endfunction()

@@ -1,0 +1,29 @@
+// Numbered backups of replaced lines, and the two lists per file kind that record them.
+#pragma once
+
+#include "common/MainState.h"
+
+#include <string>
+#include <string_view>
+
+namespace fw::backup {
+
+// The name list's entry count plus one; the count passes through Hb.
+int nextNumber(MainState& s, FileKind k);
+
+std::string backupName(FileKind k, std::string_view label, int number);
+
+// Refuses a label that would not stay a plain part of a file name inside the backup folder.
+void requirePlainLabel(std::string_view label);
+// Refuses a name that is not a plain file name (a folder, "..", a path separator).
+void requirePlainName(std::string_view name);
+
+// Writes the backup file of the line under the first free number from `number` on (a file left
+// by a lost name list is never overwritten) and returns the number used.
+int writeBackupFile(MainState& s, FileKind k, const std::string& label, int number, const std::string& line);
+
+// Puts the new backup at the top of both lists, in memory and on disk.
+void recordInLists(MainState& s, FileKind k, const std::string& label, int number,
+                   const std::string& timestamp);
+
+} // namespace fw::backup

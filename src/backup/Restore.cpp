@@ -1,0 +1,35 @@
+// A restore re-reads the data file, as a write does, so that it never brings back content that
+// changed on disk since start-up.
+#include "backup/Restore.h"
+
+#include "backup/BackupStore.h"
+#include "backup/RecordCheck.h"
+#include "common/Cp1251.h"
+#include "common/FileKinds.h"
+#include "common/Files.h"
+#include "common/Integer.h"
+
+namespace fw {
+
+void restoreBackup(MainState& s, FileKind k, const Services& services) {
+  const KindInfo& info = kindInfo(k);
+  KindFields f = fieldsOf(s, k);
+  const std::string name = f.names.Text;
+
+  backup::requirePlainName(name);
+  s.Memo9 = loadLines(FilePath::relative(info.restoreDir + name));
+  const std::int32_t index = toInteger(f.index);
+  backup::requireLookedUp(s, k);
+  const FilePath path = FilePath::relative(info.relativeFile);
+  f.lines = loadLines(path);
+  backup::requireVehicleLine(s, k, index);
+  backup::requireOwnBackup(s, k, s.Memo9.at(0));
+
+  f.lines.erase(static_cast<std::size_t>(index));
+  f.lines.insert(static_cast<std::size_t>(index), s.Memo9.at(0));
+  saveLines(path, f.lines);
+  s.Memo4.append(cp1251::fromUtf8("Резервная копия ") + name + cp1251::fromUtf8(" восстановлена..."));
+  services.reloadViewer(k, loadLines(FilePath::relative(info.viewerFile)));
+}
+
+} // namespace fw

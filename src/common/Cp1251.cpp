@@ -1,0 +1,91 @@
+#include "common/Cp1251.h"
+
+#include <array>
+#include <stdexcept>
+
+namespace fw::cp1251 {
+namespace {
+
+constexpr std::array<char16_t, 64> kHigh80 = {
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, 0x20AC, 0x2030, 0x0409,
+    0x2039, 0x040A, 0x040C, 0x040B, 0x040F, 0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x0098, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F, 0x00A0,
+    0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7, 0x0401, 0x00A9, 0x0404, 0x00AB,
+    0x00AC, 0x00AD, 0x00AE, 0x0407, 0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6,
+    0x00B7, 0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457};
+
+char16_t toUnicode(unsigned char b) {
+  if (b < 0x80) return b;
+  if (b >= 0xC0) return static_cast<char16_t>(0x0410 + (b - 0xC0));
+  return kHigh80[b - 0x80];
+}
+
+std::optional<unsigned char> toByte(char16_t c) {
+  if (c < 0x80) return static_cast<unsigned char>(c);
+  if (c >= 0x0410 && c <= 0x044F) return static_cast<unsigned char>(0xC0 + (c - 0x0410));
+  for (std::size_t i = 0; i < kHigh80.size(); ++i)
+    if (kHigh80[i] == c) return static_cast<unsigned char>(0x80 + i);
+  return std::nullopt;
+}
+
+} // namespace
+
+std::u16string decode(std::string_view bytes) {
+  std::u16string out;
+  out.reserve(bytes.size());
+  for (char b : bytes) out.push_back(toUnicode(static_cast<unsigned char>(b)));
+  return out;
+}
+
+std::optional<std::string> encode(std::u16string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char16_t c : text) {
+    auto b = toByte(c);
+    if (!b) return std::nullopt;
+    out.push_back(static_cast<char>(*b));
+  }
+  return out;
+}
+
+std::string fromUtf8(std::string_view utf8) {
+  std::u16string wide;
+  for (std::size_t i = 0; i < utf8.size();) {
+    auto b = static_cast<unsigned char>(utf8[i]);
+    if (b < 0x80) {
+      wide.push_back(b);
+      i += 1;
+    } else if ((b & 0xE0) == 0xC0 && i + 1 < utf8.size()) {
+      wide.push_back(static_cast<char16_t>(((b & 0x1F) << 6) | (utf8[i + 1] & 0x3F)));
+      i += 2;
+    } else if ((b & 0xF0) == 0xE0 && i + 2 < utf8.size()) {
+      wide.push_back(static_cast<char16_t>(((b & 0x0F) << 12) | ((utf8[i + 1] & 0x3F) << 6) |
+                                           (utf8[i + 2] & 0x3F)));
+      i += 3;
+    } else {
+      throw std::invalid_argument("text outside Windows-1251");
+    }
+  }
+  auto bytes = encode(wide);
+  if (!bytes) throw std::invalid_argument("text outside Windows-1251");
+  return *bytes;
+}
+
+std::string toUtf8(std::string_view bytes) {
+  std::string out;
+  for (char16_t c : decode(bytes)) {
+    if (c < 0x80) {
+      out.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+      out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+      out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+      out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+  }
+  return out;
+}
+
+} // namespace fw::cp1251

@@ -1,0 +1,20 @@
+// Windows-1251, the code page of the game's files and of the program's own texts.
+// Every byte round-trips: the one unassigned byte, 0x98, maps to U+0098.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace fw::cp1251 {
+
+std::u16string decode(std::string_view bytes);
+// Nothing when a character has no Windows-1251 byte (never a silent "?").
+std::optional<std::string> encode(std::u16string_view text);
+
+// The program's own texts are written in UTF-8 in the source; this gives their bytes.
+// Only for literals that are known to be representable.
+std::string fromUtf8(std::string_view utf8);
+std::string toUtf8(std::string_view bytes);
+
+} // namespace fw::cp1251

@@ -1,0 +1,198 @@
+// POSIX and Win32 implementations of the file and directory services.
+#include "platform/Platform.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <stdexcept>
+#include <vector>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <limits.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace fw::platform {
+
+std::string nativeLiteral(std::string_view literal) {
+  std::string out(literal);
+#ifndef _WIN32
+  for (char& c : out)
+    if (c == '\\') c = '/';
+#endif
+  return out;
+}
+
+#ifdef _WIN32
+
+std::string currentDirectory() {
+  DWORD size = GetCurrentDirectoryA(0, nullptr);
+  if (size == 0) throw std::runtime_error("Cannot get the current directory");
+  std::string dir(size, '\0');
+  DWORD got = GetCurrentDirectoryA(size, dir.data());
+  if (got == 0 || got >= size) throw std::runtime_error("Cannot get the current directory");
+  dir.resize(got);
+  return dir;
+}
+
+bool fileExists(const std::string& path) {
+  DWORD attr = GetFileAttributesA(path.c_str());
+  return attr != INVALID_FILE_ATTRIBUTES && !(attr & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::optional<std::string> readFile(const std::string& path) {
+  HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return std::nullopt;
+  std::string data;
+  char chunk[65536];
+  DWORD got = 0;
+  bool ok = true;
+  while ((ok = ReadFile(h, chunk, sizeof chunk, &got, nullptr)) && got > 0) data.append(chunk, got);
+  CloseHandle(h);
+  if (!ok) return std::nullopt;
+  return data;
+}
+
+static std::string folderOf(const std::string& path) {
+  auto slash = path.find_last_of("\\/");
+  return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
+}
+
+bool replaceFile(const std::string& path, std::string_view bytes) {
+  DWORD attr = GetFileAttributesA(path.c_str());
+  if (attr != INVALID_FILE_ATTRIBUTES && (attr & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+    return false;
+  char temp[MAX_PATH];
+  if (GetTempFileNameA(folderOf(path).c_str(), "fwk", 0, temp) == 0) return false;
+  HANDLE h = CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) {
+    DeleteFileA(temp);
+    return false;
+  }
+  bool ok = true;
+  for (std::size_t done = 0; ok && done < bytes.size();) {
+    DWORD part = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1 << 20));
+    DWORD wrote = 0;
+    ok = WriteFile(h, bytes.data() + done, part, &wrote, nullptr) && wrote == part;
+    done += wrote;
+  }
+  ok = ok && FlushFileBuffers(h);
+  CloseHandle(h);
+  if (ok && attr != INVALID_FILE_ATTRIBUTES)
+    SetFileAttributesA(temp, attr & ~FILE_ATTRIBUTE_NORMAL);
+  ok = ok && MoveFileExA(temp, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  if (!ok) DeleteFileA(temp);
+  return ok;
+}
+
+#else
+
+std::string currentDirectory() {
+  std::vector<char> buf(PATH_MAX);
+  while (getcwd(buf.data(), buf.size()) == nullptr) {
+    if (errno != ERANGE) throw std::runtime_error("Cannot get the current directory");
+    buf.resize(buf.size() * 2);
+  }
+  return std::string(buf.data());
+}
+
+bool fileExists(const std::string& path) {
+  struct stat st {};
+  return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+std::optional<std::string> readFile(const std::string& path) {
+  int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  std::string data;
+  struct stat st {};
+  if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0)
+    data.reserve(static_cast<std::size_t>(st.st_size));
+  char chunk[65536];
+  for (;;) {
+    ssize_t got = read(fd, chunk, sizeof chunk);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) {
+      close(fd);
+      return std::nullopt;
+    }
+    if (got == 0) break;
+    data.append(chunk, static_cast<std::size_t>(got));
+  }
+  close(fd);
+  return data;
+}
+
+namespace {
+
+// The file a write lands on: a symbolic link is followed, so the link stays a link.
+std::string resolveTarget(const std::string& path) {
+  struct stat st {};
+  if (lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+    if (char* real = realpath(path.c_str(), nullptr)) {
+      std::string out(real);
+      free(real);
+      return out;
+    }
+  }
+  return path;
+}
+
+bool writeAll(int fd, std::string_view bytes) {
+  const char* p = bytes.data();
+  std::size_t left = bytes.size();
+  while (left > 0) {
+    ssize_t wrote = write(fd, p, left);
+    if (wrote < 0 && errno == EINTR) continue;
+    if (wrote <= 0) return false;
+    p += wrote;
+    left -= static_cast<std::size_t>(wrote);
+  }
+  return true;
+}
+
+mode_t newFileMode() {
+  mode_t mask = umask(0);
+  umask(mask);
+  return 0666 & ~mask;
+}
+
+} // namespace
+
+bool replaceFile(const std::string& path, std::string_view bytes) {
+  const std::string target = resolveTarget(path);
+  struct stat st {};
+  mode_t mode = newFileMode();
+  if (stat(target.c_str(), &st) == 0) {
+    if (!S_ISREG(st.st_mode)) return false;
+    if ((st.st_mode & 0222) == 0) return false; // read-only, even for root
+    mode = st.st_mode & 07777;
+  }
+  auto slash = target.find_last_of('/');
+  std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+  std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+  std::string temp = folder + "." + base + ".XXXXXX";
+  int fd = mkostemp(temp.data(), O_CLOEXEC);
+  if (fd < 0) return false;
+  bool ok = writeAll(fd, bytes) && fchmod(fd, mode) == 0 && fsync(fd) == 0;
+  ok = close(fd) == 0 && ok;
+  ok = ok && rename(temp.c_str(), target.c_str()) == 0;
+  if (!ok) {
+    unlink(temp.c_str());
+    return false;
+  }
+  int dir = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir >= 0) {
+    fsync(dir);
+    close(dir);
+  }
+  return true;
+}
+
+#endif
+
+} // namespace fw::platform

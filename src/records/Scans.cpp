@@ -1,0 +1,68 @@
+#include "records/Scans.h"
+
+#include "common/Integer.h"
+
+#include <algorithm>
+
+namespace fw::scan {
+
+bool contains(std::string_view line, std::string_view text) {
+  return !text.empty() && line.find(text) != std::string_view::npos;
+}
+
+std::string_view firstField(std::string_view line) {
+  return line.substr(0, std::min(line.find_first_of(", \t"), line.size()));
+}
+
+void markerScan(const LineBuffer& lines, std::string_view marker, std::string& field) {
+  const auto& all = lines.lines();
+  for (std::size_t i = all.size(); i-- > 0;) {
+    if (contains(all[i], marker)) {
+      field = std::to_string(i);
+      return;
+    }
+  }
+}
+
+namespace {
+
+// Scanning backwards from the bound gives the same line as a forward scan that keeps the last
+// hit, and stops at the first one.
+void lastContaining(const LineBuffer& lines, std::string_view text, std::int64_t bound,
+                    std::string& result) {
+  const auto& all = lines.lines();
+  std::int64_t end = std::min<std::int64_t>(bound, static_cast<std::int64_t>(all.size()));
+  for (std::int64_t i = end; i-- > 0;) {
+    if (contains(all[static_cast<std::size_t>(i)], text)) {
+      result = std::to_string(i);
+      return;
+    }
+  }
+}
+
+} // namespace
+
+void recordScan(const LineBuffer& lines, std::string_view text, const std::string& markerField,
+                std::string& result) {
+  lastContaining(lines, text, toInteger(markerField), result);
+}
+
+void wholeScan(const LineBuffer& lines, std::string_view text, std::string& result) {
+  lastContaining(lines, text, static_cast<std::int64_t>(lines.size()), result);
+}
+
+void correctVariant(std::string& result, std::string_view key, std::span<const Offset> table) {
+  for (const Offset& o : table)
+    if (o.name == key) result = std::to_string(static_cast<std::int64_t>(toInteger(result)) - o.lines);
+}
+
+std::int64_t lastRecordOf(const LineBuffer& lines, std::string_view key, std::int64_t bound) {
+  if (key.empty()) return -1;
+  const auto& all = lines.lines();
+  std::int64_t end = std::min<std::int64_t>(bound, static_cast<std::int64_t>(all.size()));
+  for (std::int64_t i = end; i-- > 0;)
+    if (firstField(all[static_cast<std::size_t>(i)]) == key) return i;
+  return -1;
+}
+
+} // namespace fw::scan
