@@ -5,6 +5,7 @@
 #include "backup/BackupStore.h"
 #include "backup/RecordCheck.h"
 #include "common/Cp1251.h"
+#include "common/Errors.h"
 #include "common/FileKinds.h"
 #include "common/Files.h"
 #include "common/Integer.h"
@@ -36,16 +37,22 @@ void writeRecord(MainState& s, FileKind k, const Services& services) {
   const std::string label = s.Label1;
   backup::requirePlainLabel(label);
 
+  const std::string replacement = newLine(s, k, f.input.Text);
+  if (replacement.find_first_of("\r\n") != std::string::npos)
+    throw Error(cp1251::fromUtf8("Строка не может содержать перевод строки, ничего не записано"));
+
   number = backup::writeBackupFile(s, k, label, number, f.lines.at(index));
   s.Memo4.append(cp1251::fromUtf8("Резервная копия ") + backup::backupName(k, label, number) +
                  cp1251::fromUtf8(" создана..."));
   backup::recordInLists(s, k, label, number, services.timestamp());
 
   f.lines.erase(static_cast<std::size_t>(index));
-  f.lines.insert(static_cast<std::size_t>(index), newLine(s, k, f.input.Text));
+  f.lines.insert(static_cast<std::size_t>(index), replacement);
   saveLines(path, f.lines);
   s.Memo4.append(std::string(info.fileName) + cp1251::fromUtf8(" записан..."));
-  services.reloadViewer(k, loadLines(path));
+  // The file now holds exactly these lines: no line holds a line break, so reading it back
+  // would give them again.
+  services.reloadViewer(k, f.lines);
   f.input.Text.clear();
 }
 

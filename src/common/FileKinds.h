@@ -9,7 +9,6 @@ struct KindInfo {
   const char* fileName;     // "handling.dat"
   const char* dataFile;     // after the start directory
   const char* relativeFile; // relative to the current directory
-  const char* viewerFile;   // what a restore reloads the viewer from
   const char* prefix;       // backup name prefix
   const char* backupDir;    // after the start directory
   const char* restoreDir;   // relative to the current directory

@@ -1,11 +1,14 @@
 #include "common/LineBuffer.h"
 
-#include <cstring>
 
 namespace fw {
 
 LineBuffer LineBuffer::fromBytes(std::string_view bytes) {
   LineBuffer out;
+  // Counting first spares the vector its regrowth, which moves every line read so far.
+  std::size_t ends = 1;
+  for (char c : bytes) ends += c == '\n' || c == '\r';
+  out.lines_.reserve(ends);
   const char* p = bytes.data();
   const char* end = p + bytes.size();
   while (p < end) {
@@ -22,13 +25,10 @@ std::string LineBuffer::toBytes() const {
   std::size_t total = 0;
   for (const auto& line : lines_) total += line.size() + 2;
   std::string out;
-  out.resize(total);
-  char* p = out.data();
+  out.reserve(total);
   for (const auto& line : lines_) {
-    if (!line.empty()) std::memcpy(p, line.data(), line.size());
-    p += line.size();
-    *p++ = '\r';
-    *p++ = '\n';
+    out += line;
+    out += "\r\n";
   }
   return out;
 }

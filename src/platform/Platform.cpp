@@ -108,22 +108,24 @@ bool fileExists(const std::string& path) {
 std::optional<std::string> readFile(const std::string& path) {
   int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return std::nullopt;
-  std::string data;
   struct stat st {};
-  if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0)
-    data.reserve(static_cast<std::size_t>(st.st_size));
-  char chunk[65536];
+  std::size_t expected = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) ? static_cast<std::size_t>(st.st_size) : 0;
+  // Read straight into the result; the size is only a hint, the file may change meanwhile.
+  std::string data(expected + 1, '\0');
+  std::size_t have = 0;
   for (;;) {
-    ssize_t got = read(fd, chunk, sizeof chunk);
+    if (have == data.size()) data.resize(data.size() * 2 + 65536);
+    ssize_t got = read(fd, data.data() + have, data.size() - have);
     if (got < 0 && errno == EINTR) continue;
     if (got < 0) {
       close(fd);
       return std::nullopt;
     }
     if (got == 0) break;
-    data.append(chunk, static_cast<std::size_t>(got));
+    have += static_cast<std::size_t>(got);
   }
   close(fd);
+  data.resize(have);
   return data;
 }
 
