@@ -1,0 +1,36 @@
+#include "windows/Dialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace fw {
+
+void QtDialogs::error(QWidget* parent, const QString& text) {
+  QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), text, QMessageBox::Ok, parent);
+  box.exec();
+}
+
+void QtDialogs::message(QWidget* parent, const QString& text) {
+  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Fleetwick"), text, QMessageBox::Ok, parent);
+  box.exec();
+}
+
+std::optional<QString> QtDialogs::saveFile(QWidget* parent, const QString& current, const QString& filter) {
+  QFileDialog dialog(parent, QString(), current, filter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  dialog.selectFile(current);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().front();
+}
+
+std::optional<QString> QtDialogs::openFile(QWidget* parent, const QString& current) {
+  QFileDialog dialog(parent, QString(), current);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  if (!current.isEmpty()) dialog.selectFile(current);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().front();
+}
+
+} // namespace fw

@@ -1,0 +1,30 @@
+// Every handler runs through here: no exception crosses Qt's event loop. An error's text is shown
+// in an error box (full stop added unless it ends in one) and the program goes on.
+#pragma once
+
+#include "common/Cp1251.h"
+#include "common/Errors.h"
+#include "windows/Dialogs.h"
+#include "windows/Text.h"
+
+#include <exception>
+#include <utility>
+
+namespace fw {
+
+// Returns false when the handler failed.
+template <class Handler>
+bool guarded(Dialogs& dialogs, QWidget* parent, Handler&& handler) noexcept {
+  try {
+    std::forward<Handler>(handler)();
+    return true;
+  } catch (const std::exception& e) {
+    // Messages carry Windows-1251 bytes: paths and typed texts come from the files and fields.
+    dialogs.error(parent, toQString(boxText(e.what())));
+  } catch (...) {
+    dialogs.error(parent, QStringLiteral("Unknown error."));
+  }
+  return false;
+}
+
+} // namespace fw
