@@ -1,0 +1,29 @@
+// One QApplication for all the main window's tests, in the program's font.
+#include "main/MainLayout.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class QtApp : public testing::Environment {
+public:
+  void SetUp() override {
+    app_ = std::make_unique<QApplication>(argc_, argv_);
+    QApplication::setFont(fw::layout::programFont());
+  }
+  void TearDown() override { app_.reset(); }
+
+private:
+  int argc_ = 1;
+  char name_[17] = "main_window_test";
+  char* argv_[2] = {name_, nullptr};
+  std::unique_ptr<QApplication> app_;
+};
+
+const auto* const qtApp = testing::AddGlobalTestEnvironment(new QtApp);
+
+} // namespace
