@@ -191,3 +191,14 @@ TEST_F(Writer, refusesALabelThatIsNoPlainFileNamePart) {
   EXPECT_EQ(game.read("common/data/handling.dat"), "..\\x 1\r\n;------- bikes\r\n");
   EXPECT_EQ(game.listing().find(".hb"), std::string::npos);
 }
+
+TEST_F(Writer, refusesALineBreakThatWouldSplitTheNewLine) {
+  start();
+  lookUp("ADMIRAL");
+  for (const char* text : {"1.0\r\nBANSHEE 2", "1.0\n", "\r"}) {
+    EXPECT_EQ(errorOf([&] { write(FileKind::Handling, text); }),
+              "Строка не может содержать перевод строки, ничего не записано");
+  }
+  EXPECT_EQ(game.read("common/data/handling.dat"), fw::test::kHandling);
+  EXPECT_EQ(game.listing().find(".hb"), std::string::npos);
+}
