@@ -34,14 +34,17 @@ struct Started {
     std::filesystem::current_path(gameFolder(lines));
     fw::constructMainState(s);
     services.timestamp = [] { return std::string("06.12.2026 10:00:00"); };
-    services.reloadViewer = [](fw::FileKind, const fw::LineBuffer& lines) { benchmark::DoNotOptimize(lines); };
+    services.reloadViewer = [](fw::FileKind, const fw::LineBuffer& lines) {
+      benchmark::DoNotOptimize(lines);
+    };
   }
 };
 
 void Lookup(benchmark::State& state) {
   Started game(static_cast<std::size_t>(state.range(0)));
   game.s.ComboBox1.Text = "ADMIRAL";
-  for (auto _ : state) fw::lookup(game.s, fw::Category::Car);
+  for (auto _ : state)
+    fw::lookup(game.s, fw::Category::Car);
   if (!game.s.Records[2].Found) state.SkipWithError("the lookup missed");
 }
 
@@ -60,7 +63,8 @@ void Restore(benchmark::State& state) {
   game.s.ComboBox1.Text = "ADMIRAL";
   fw::lookup(game.s, fw::Category::Car);
   fw::writeRecord(game.s, fw::FileKind::Handling, game.services);
-  for (auto _ : state) fw::restoreBackup(game.s, fw::FileKind::Handling, game.services);
+  for (auto _ : state)
+    fw::restoreBackup(game.s, fw::FileKind::Handling, game.services);
 }
 
 void CopyDataFile(benchmark::State& state) {

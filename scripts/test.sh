@@ -3,12 +3,12 @@
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 need_packages "${build_packages[@]}" clang-format xvfb xauth fonts-dejavu-core
+echo "Checking the code style"
+(cd "$root" && git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror)
+
 build="$root/build-test"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DFLEETWICK_SANITIZE=ON >/dev/null
 cmake --build "$build" -j"$(nproc)"
-
-echo "Checking the code style"
-(cd "$root" && git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror)
 
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" LSAN_OPTIONS="suppressions=$root/tests/lsan.supp"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"

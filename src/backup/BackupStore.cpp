@@ -22,7 +22,8 @@ namespace {
 bool unsafeForFileName(std::string_view text) {
   if (text.find("..") != std::string_view::npos) return true;
   for (unsigned char c : text)
-    if (c < 0x20 || c == 0x7F || std::string_view("/\\:*?\"<>|").find(static_cast<char>(c)) != std::string_view::npos)
+    if (c < 0x20 || c == 0x7F ||
+        std::string_view("/\\:*?\"<>|").find(static_cast<char>(c)) != std::string_view::npos)
       return true;
   return false;
 }
@@ -46,7 +47,8 @@ void requirePlainName(std::string_view name) {
 }
 
 int writeBackupFile(MainState& s, FileKind k, const std::string& label, int number, const std::string& line) {
-  while (exists(backupPath(s, k, label, number))) ++number;
+  while (exists(backupPath(s, k, label, number)))
+    ++number;
   s.Memo5.clear();
   s.Memo5.append(line);
   saveLines(backupPath(s, k, label, number), s.Memo5);

@@ -21,7 +21,7 @@ void requireVehicleLine(MainState& s, FileKind k, std::int64_t index) {
                 cp1251::fromUtf8(" изменился на диске, ничего не записано. Найдите машину заново"));
 }
 
-void requireOwnBackup(const MainState& s, FileKind k, const std::string& line) {
+void requireOwnBackup(const MainState& s, FileKind k, std::string_view line) {
   const RecordMatch& r = s.Records[indexOf(k)];
   if (scan::firstField(line) != r.Key)
     throw Error(cp1251::fromUtf8("Эта резервная копия не для ") + s.Label1 +

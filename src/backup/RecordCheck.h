@@ -4,6 +4,7 @@
 #include "common/MainState.h"
 
 #include <cstdint>
+#include <string_view>
 
 namespace fw::backup {
 
@@ -12,6 +13,6 @@ void requireLookedUp(const MainState& s, FileKind k);
 // Refuses when the line at index no longer belongs to the vehicle (the file changed on disk).
 void requireVehicleLine(MainState& s, FileKind k, std::int64_t index);
 // Refuses a backup whose line is not the vehicle's.
-void requireOwnBackup(const MainState& s, FileKind k, const std::string& line);
+void requireOwnBackup(const MainState& s, FileKind k, std::string_view line);
 
 } // namespace fw::backup

@@ -41,7 +41,7 @@ void writeRecord(MainState& s, FileKind k, const Services& services) {
   if (replacement.find_first_of("\r\n") != std::string::npos)
     throw Error(cp1251::fromUtf8("Строка не может содержать перевод строки, ничего не записано"));
 
-  number = backup::writeBackupFile(s, k, label, number, f.lines.at(index));
+  number = backup::writeBackupFile(s, k, label, number, std::string(f.lines.at(index)));
   s.Memo4.append(cp1251::fromUtf8("Резервная копия ") + backup::backupName(k, label, number) +
                  cp1251::fromUtf8(" создана..."));
   backup::recordInLists(s, k, label, number, services.timestamp());

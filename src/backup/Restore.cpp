@@ -26,7 +26,7 @@ void restoreBackup(MainState& s, FileKind k, const Services& services) {
   backup::requireOwnBackup(s, k, s.Memo9.at(0));
 
   f.lines.erase(static_cast<std::size_t>(index));
-  f.lines.insert(static_cast<std::size_t>(index), s.Memo9.at(0));
+  f.lines.insert(static_cast<std::size_t>(index), std::string(s.Memo9.at(0)));
   saveLines(path, f.lines);
   s.Memo4.append(cp1251::fromUtf8("Резервная копия ") + name + cp1251::fromUtf8(" восстановлена..."));
   services.reloadViewer(k, f.lines); // what the file now holds, as after a write

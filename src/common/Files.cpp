@@ -21,11 +21,11 @@ bool exists(const FilePath& path) { return platform::fileExists(path.native); }
 LineBuffer loadLines(const FilePath& path) {
   auto bytes = platform::readFile(path.native);
   if (!bytes) throw cannotOpen(path.text);
-  return LineBuffer::fromBytes(*bytes);
+  return LineBuffer::fromBytes(std::move(*bytes));
 }
 
 void saveLines(const FilePath& path, const LineBuffer& lines) {
-  if (!platform::replaceFile(path.native, lines.toBytes())) throw cannotCreate(path.text);
+  if (!platform::replaceFile(path.native, lines.views(), "\r\n")) throw cannotCreate(path.text);
 }
 
 } // namespace fw

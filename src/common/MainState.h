@@ -16,8 +16,7 @@ enum class FileKind { Handling, Vehicles, Carcols };
 
 constexpr std::array<Category, 4> kCategories = {Category::Car, Category::Bike, Category::Boat,
                                                  Category::Helicopter};
-constexpr std::array<FileKind, 3> kFileKinds = {FileKind::Handling, FileKind::Vehicles,
-                                                FileKind::Carcols};
+constexpr std::array<FileKind, 3> kFileKinds = {FileKind::Handling, FileKind::Vehicles, FileKind::Carcols};
 
 inline std::size_t indexOf(Category c) { return static_cast<std::size_t>(c); }
 inline std::size_t indexOf(FileKind k) { return static_cast<std::size_t>(k); }
@@ -90,10 +89,10 @@ struct MainState {
 struct KindFields {
   InputState& input;
   ButtonState& writeButton;
-  LineBuffer& lines;      // Memo1..Memo3
-  std::string& index;     // Edit1, Edit5, Edit6
-  ComboState& names;      // ComboBox5..ComboBox7
-  LineBuffer& dated;      // Memo6..Memo8
+  LineBuffer& lines;  // Memo1..Memo3
+  std::string& index; // Edit1, Edit5, Edit6
+  ComboState& names;  // ComboBox5..ComboBox7
+  LineBuffer& dated;  // Memo6..Memo8
   ButtonState& restoreButton;
   RecordMatch& record;
 };

@@ -41,8 +41,7 @@ fw::LineBuffer loadStock(const char* path) {
   QFile file(QString::fromLatin1(path));
   if (!file.open(QIODevice::ReadOnly)) throw fw::cannotOpen(path);
   const QByteArray bytes = file.readAll();
-  return fw::LineBuffer::fromBytes(
-      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  return fw::LineBuffer::fromBytes(std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 } // namespace

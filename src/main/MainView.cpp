@@ -178,9 +178,9 @@ void MainView::renderCombo(Combo& c) {
 }
 
 void MainView::renderLog() {
-  const auto& now = s_.Memo4.lines();
-  const auto& shown = shownLog_.lines();
-  if (now == shown) return;
+  const auto now = s_.Memo4.views();
+  const auto shown = shownLog_.views();
+  if (s_.Memo4 == shownLog_) return;
   // The log only grows: new lines are appended so that the view stays at its end.
   bool grown =
       !shown.empty() && now.size() > shown.size() && std::equal(shown.begin(), shown.end(), now.begin());

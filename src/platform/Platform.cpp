@@ -1,12 +1,14 @@
 // POSIX and Win32 implementations of the file and directory services.
 #include "platform/Platform.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <stdexcept>
 #include <vector>
 
 #ifdef _WIN32
+#define NOMINMAX
 #include <windows.h>
 #else
 #include <fcntl.h>
@@ -25,6 +27,32 @@ std::string nativeLiteral(std::string_view literal) {
 #endif
   return out;
 }
+
+namespace {
+
+// Gathers the lines and their ends into large writes, so that a file of a million lines needs
+// neither a million writes nor a copy of itself in memory.
+template <class Write>
+bool writeLines(std::span<const std::string_view> lines, std::string_view lineEnd, Write write) {
+  constexpr std::size_t kChunk = 1 << 20;
+  std::string chunk;
+  chunk.reserve(kChunk);
+  for (std::string_view line : lines) {
+    if (chunk.size() + line.size() + lineEnd.size() > kChunk) {
+      if (!write(std::string_view(chunk))) return false;
+      chunk.clear();
+    }
+    if (line.size() + lineEnd.size() > kChunk) {
+      if (!write(line)) return false;
+    } else {
+      chunk += line;
+    }
+    chunk += lineEnd;
+  }
+  return chunk.empty() || write(std::string_view(chunk));
+}
+
+} // namespace
 
 #ifdef _WIN32
 
@@ -51,7 +79,8 @@ std::optional<std::string> readFile(const std::string& path) {
   char chunk[65536];
   DWORD got = 0;
   bool ok = true;
-  while ((ok = ReadFile(h, chunk, sizeof chunk, &got, nullptr)) && got > 0) data.append(chunk, got);
+  while ((ok = ReadFile(h, chunk, sizeof chunk, &got, nullptr)) && got > 0)
+    data.append(chunk, got);
   CloseHandle(h);
   if (!ok) return std::nullopt;
   return data;
@@ -62,7 +91,7 @@ static std::string folderOf(const std::string& path) {
   return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
 }
 
-bool replaceFile(const std::string& path, std::string_view bytes) {
+bool replaceFile(const std::string& path, std::span<const std::string_view> lines, std::string_view lineEnd) {
   DWORD attr = GetFileAttributesA(path.c_str());
   if (attr != INVALID_FILE_ATTRIBUTES && (attr & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
     return false;
@@ -73,17 +102,18 @@ bool replaceFile(const std::string& path, std::string_view bytes) {
     DeleteFileA(temp);
     return false;
   }
-  bool ok = true;
-  for (std::size_t done = 0; ok && done < bytes.size();) {
-    DWORD part = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1 << 20));
-    DWORD wrote = 0;
-    ok = WriteFile(h, bytes.data() + done, part, &wrote, nullptr) && wrote == part;
-    done += wrote;
-  }
+  bool ok = writeLines(lines, lineEnd, [h](std::string_view bytes) {
+    for (std::size_t done = 0; done < bytes.size();) {
+      DWORD part = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1 << 20));
+      DWORD wrote = 0;
+      if (!WriteFile(h, bytes.data() + done, part, &wrote, nullptr) || wrote != part) return false;
+      done += wrote;
+    }
+    return true;
+  });
   ok = ok && FlushFileBuffers(h);
   CloseHandle(h);
-  if (ok && attr != INVALID_FILE_ATTRIBUTES)
-    SetFileAttributesA(temp, attr & ~FILE_ATTRIBUTE_NORMAL);
+  if (ok && attr != INVALID_FILE_ATTRIBUTES) SetFileAttributesA(temp, attr & ~FILE_ATTRIBUTE_NORMAL);
   ok = ok && MoveFileExA(temp, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
   if (!ok) DeleteFileA(temp);
   return ok;
@@ -109,7 +139,8 @@ std::optional<std::string> readFile(const std::string& path) {
   int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return std::nullopt;
   struct stat st {};
-  std::size_t expected = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) ? static_cast<std::size_t>(st.st_size) : 0;
+  std::size_t expected =
+      fstat(fd, &st) == 0 && S_ISREG(st.st_mode) ? static_cast<std::size_t>(st.st_size) : 0;
   // Read straight into the result; the size is only a hint, the file may change meanwhile.
   std::string data(expected + 1, '\0');
   std::size_t have = 0;
@@ -165,7 +196,7 @@ mode_t newFileMode() {
 
 } // namespace
 
-bool replaceFile(const std::string& path, std::string_view bytes) {
+bool replaceFile(const std::string& path, std::span<const std::string_view> lines, std::string_view lineEnd) {
   const std::string target = resolveTarget(path);
   struct stat st {};
   mode_t mode = newFileMode();
@@ -180,7 +211,8 @@ bool replaceFile(const std::string& path, std::string_view bytes) {
   std::string temp = folder + "." + base + ".XXXXXX";
   int fd = mkostemp(temp.data(), O_CLOEXEC);
   if (fd < 0) return false;
-  bool ok = writeAll(fd, bytes) && fchmod(fd, mode) == 0 && fsync(fd) == 0;
+  bool ok = writeLines(lines, lineEnd, [fd](std::string_view bytes) { return writeAll(fd, bytes); }) &&
+            fchmod(fd, mode) == 0 && fsync(fd) == 0;
   ok = close(fd) == 0 && ok;
   ok = ok && rename(temp.c_str(), target.c_str()) == 0;
   if (!ok) {

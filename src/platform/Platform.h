@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -22,12 +23,11 @@ bool fileExists(const std::string& path);
 // The whole file, or nothing when it cannot be opened or read.
 std::optional<std::string> readFile(const std::string& path);
 
-// Replaces (or creates) the file with the given bytes so that a crash never leaves it half
-// written: the bytes go to a temporary file beside it, flushed to disk, then renamed over it,
-// keeping the target's permissions. Refuses a read-only target (no write bit at all on POSIX,
-// the read-only attribute on Windows) and a missing folder. Returns false when nothing was
-// replaced.
-bool replaceFile(const std::string& path, std::string_view bytes);
+// Replaces (or creates) the file with the given lines, each followed by lineEnd, so that a crash never leaves
+// it half written: the bytes go to a temporary file beside it, flushed to disk, then renamed over it, keeping
+// the target's permissions. Refuses a read-only target (no write bit at all on POSIX, the read-only attribute
+// on Windows) and a missing folder. Returns false when nothing was replaced.
+bool replaceFile(const std::string& path, std::span<const std::string_view> lines, std::string_view lineEnd);
 
 // Starts a program from a command line the way Windows' CreateProcess reads it (the text is the
 // whole command line, no application name), in workingDir, without waiting for it and without

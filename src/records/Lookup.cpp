@@ -45,20 +45,23 @@ std::int64_t parsedIndex(const std::string& text) {
 }
 
 std::string withoutTrailingBlanks(std::string text) {
-  while (!text.empty() && text.back() == ' ') text.pop_back();
+  while (!text.empty() && text.back() == ' ')
+    text.pop_back();
   return text;
 }
 
 void openRecord(MainState& s, const std::string& text) {
   s.Label1 = text;
   s.LookupLabel = text;
-  for (RecordMatch& r : s.Records) r = {};
+  for (RecordMatch& r : s.Records)
+    r = {};
   for (FileKind k : kFileKinds) {
     KindFields f = fieldsOf(s, k);
     f.input.Enabled = true;
     f.writeButton.Enabled = true;
   }
-  for (FileKind k : kFileKinds) fieldsOf(s, k).restoreButton.Enabled = true;
+  for (FileKind k : kFileKinds)
+    fieldsOf(s, k).restoreButton.Enabled = true;
 }
 
 void closeRow(MainState& s, FileKind k) {
@@ -73,8 +76,8 @@ void closeRow(MainState& s, FileKind k) {
 void settle(MainState& s, FileKind k, std::int64_t bound, const std::optional<std::string>& key) {
   KindFields f = fieldsOf(s, k);
   std::int64_t index = parsedIndex(f.index);
-  bool own = key && !key->empty() && index >= 0 && index < bound &&
-             scan::firstField(f.lines.at(index)) == *key;
+  bool own =
+      key && !key->empty() && index >= 0 && index < bound && scan::firstField(f.lines.at(index)) == *key;
   if (!own) index = key ? scan::lastRecordOf(f.lines, *key, bound) : -1;
   if (own || index >= 0) {
     f.index = std::to_string(index);

@@ -15,7 +15,7 @@ std::string_view firstField(std::string_view line) {
 }
 
 void markerScan(const LineBuffer& lines, std::string_view marker, std::string& field) {
-  const auto& all = lines.lines();
+  const auto all = lines.views();
   for (std::size_t i = all.size(); i-- > 0;) {
     if (contains(all[i], marker)) {
       field = std::to_string(i);
@@ -28,9 +28,8 @@ namespace {
 
 // Scanning backwards from the bound gives the same line as a forward scan that keeps the last
 // hit, and stops at the first one.
-void lastContaining(const LineBuffer& lines, std::string_view text, std::int64_t bound,
-                    std::string& result) {
-  const auto& all = lines.lines();
+void lastContaining(const LineBuffer& lines, std::string_view text, std::int64_t bound, std::string& result) {
+  const auto all = lines.views();
   std::int64_t end = std::min<std::int64_t>(bound, static_cast<std::int64_t>(all.size()));
   for (std::int64_t i = end; i-- > 0;) {
     if (contains(all[static_cast<std::size_t>(i)], text)) {
@@ -58,7 +57,7 @@ void correctVariant(std::string& result, std::string_view key, std::span<const O
 
 std::int64_t lastRecordOf(const LineBuffer& lines, std::string_view key, std::int64_t bound) {
   if (key.empty()) return -1;
-  const auto& all = lines.lines();
+  const auto all = lines.views();
   std::int64_t end = std::min<std::int64_t>(bound, static_cast<std::int64_t>(all.size()));
   for (std::int64_t i = end; i-- > 0;)
     if (firstField(all[static_cast<std::size_t>(i)]) == key) return i;

@@ -18,8 +18,7 @@ public:
   // A plain message box with an OK button.
   virtual void message(QWidget* parent, const QString& text) = 0;
   // A save dialog offering `current` (a file name or the last chosen path); nothing on cancel.
-  virtual std::optional<QString> saveFile(QWidget* parent, const QString& current,
-                                          const QString& filter) = 0;
+  virtual std::optional<QString> saveFile(QWidget* parent, const QString& current, const QString& filter) = 0;
   // An open dialog offering `current`; nothing on cancel.
   virtual std::optional<QString> openFile(QWidget* parent, const QString& current) = 0;
 };

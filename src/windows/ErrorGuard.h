@@ -13,14 +13,12 @@
 namespace fw {
 
 // Returns false when the handler failed.
-template <class Handler>
-bool guarded(Dialogs& dialogs, QWidget* parent, Handler&& handler) noexcept {
+template <class Handler> bool guarded(Dialogs& dialogs, QWidget* parent, Handler&& handler) noexcept {
   try {
     std::forward<Handler>(handler)();
     return true;
   } catch (const std::exception& e) {
-    // Messages carry Windows-1251 bytes: paths and typed texts come from the files and fields.
-    dialogs.error(parent, toQString(boxText(e.what())));
+    dialogs.error(parent, messageText(boxText(e.what())));
   } catch (...) {
     dialogs.error(parent, QStringLiteral("Unknown error."));
   }

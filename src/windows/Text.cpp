@@ -2,6 +2,7 @@
 
 #include "common/Cp1251.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace fw {
@@ -9,6 +10,17 @@ namespace fw {
 QString toQString(std::string_view bytes) {
   std::u16string wide = cp1251::decode(bytes);
   return QString::fromUtf16(wide.data(), static_cast<qsizetype>(wide.size()));
+}
+
+QString messageText(std::string_view bytes) {
+#ifndef _WIN32
+  const bool eightBit = std::any_of(bytes.begin(), bytes.end(), [](char c) { return c & 0x80; });
+  if (eightBit) {
+    QString utf8 = QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    if (!utf8.contains(QChar::ReplacementCharacter)) return utf8;
+  }
+#endif
+  return toQString(bytes);
 }
 
 std::optional<std::string> fromQString(const QString& text) {
@@ -26,14 +38,15 @@ QString joinLines(const LineBuffer& lines) {
   QString out;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (i > 0) out += QLatin1Char('\n');
-    out += toQString(lines.lines()[i]);
+    out += toQString(lines.views()[i]);
   }
   return out;
 }
 
 LineBuffer splitLines(const QString& text) {
   LineBuffer out;
-  for (const QString& line : text.split(QLatin1Char('\n'))) out.append(bytesOf(line));
+  for (const QString& line : text.split(QLatin1Char('\n')))
+    out.append(bytesOf(line));
   return out;
 }
 

@@ -19,7 +19,8 @@ inline const char* const kHandling = "; handling\r\nADMIRAL 1.0 2.0\r\nBANSHEE 3
                                      "CONTENDER 5\r\n#SWAT 6\r\n;------- bikes\r\n";
 inline const char* const kVehicles = "cars\r\nadmiral,\tadmiral,\tcar\r\nbanshee, banshee, car\r\n"
                                      "manana, manana, car\r\nend\r\ntxdp\r\nend\r\n";
-inline const char* const kCarcols = "col\r\nend\r\nadmiral,\t1,1\r\nbanshee, 2,2\r\nmanana, 3\r\ncar4\r\nend\r\n";
+inline const char* const kCarcols =
+    "col\r\nend\r\nadmiral,\t1,1\r\nbanshee, 2,2\r\nmanana, 3\r\ncar4\r\nend\r\n";
 
 class GameFixture : public testing::Test {
 protected:

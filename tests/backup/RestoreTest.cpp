@@ -1,6 +1,6 @@
+#include "backup/Restore.h"
 #include "GameFixture.h"
 #include "backup/RecordWriter.h"
-#include "backup/Restore.h"
 #include "records/CategorySwitch.h"
 
 using fw::FileKind;
@@ -17,7 +17,7 @@ protected:
     fw::restoreBackup(s, k, services);
   }
   std::string handlingLine(int i) {
-    return LineBuffer::fromBytes(game.read("common/data/handling.dat")).at(i);
+    return std::string(LineBuffer::fromBytes(game.read("common/data/handling.dat")).at(i));
   }
 };
 
@@ -32,7 +32,8 @@ TEST_F(Restore, putsBackTheNewestAndAnOlderBackup) {
   EXPECT_EQ(handlingLine(1), "ADMIRAL first") << "restoring twice gives the same file";
   restore(FileKind::Handling, "handling_ADMIRAL_1.hb");
   EXPECT_EQ(game.read("common/data/handling.dat"), fw::test::kHandling);
-  EXPECT_EQ(fw::cp1251::toUtf8(s.Memo4.lines().back()), "Резервная копия handling_ADMIRAL_1.hb восстановлена...");
+  EXPECT_EQ(fw::cp1251::toUtf8(s.Memo4.lines().back()),
+            "Резервная копия handling_ADMIRAL_1.hb восстановлена...");
   EXPECT_EQ(s.ComboBox5.Items.size(), 2u) << "a restore adds nothing to the lists";
   EXPECT_EQ(reloads.back().kind, FileKind::Handling);
   EXPECT_EQ(reloads.back().lines.at(1), "ADMIRAL 1.0 2.0");
@@ -87,7 +88,8 @@ TEST_F(Restore, refusesAnotherVehiclesBackupAndNamesOutsideTheFolder) {
             "Эта резервная копия не для ADMIRAL, ничего не изменено");
   EXPECT_EQ(errorOf([&] { restore(FileKind::Handling, "../../secret.hb"); }),
             "\"../../secret.hb\" не имя резервной копии, ничего не изменено");
-  EXPECT_EQ(errorOf([&] { restore(FileKind::Handling, ".."); }), "\"..\" не имя резервной копии, ничего не изменено");
+  EXPECT_EQ(errorOf([&] { restore(FileKind::Handling, ".."); }),
+            "\"..\" не имя резервной копии, ничего не изменено");
   EXPECT_EQ(game.read("common/data/handling.dat"), fw::test::kHandling);
 }
 

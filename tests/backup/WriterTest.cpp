@@ -44,11 +44,13 @@ TEST_F(Writer, newLinesOfEachKindAndTheirOwnNumbering) {
   write(FileKind::Handling, "b");
   write(FileKind::Vehicles, "car, ADMIRAL");
   write(FileKind::Carcols, "5,5");
-  EXPECT_EQ(game.read("backup/handling/handling_ADMIRAL_2.hb"), "ADMIRAL a\r\n") << "second holds the first write";
+  EXPECT_EQ(game.read("backup/handling/handling_ADMIRAL_2.hb"), "ADMIRAL a\r\n")
+      << "second holds the first write";
   EXPECT_EQ(game.read("backup/hblistb.txt"), "handling_ADMIRAL_2.hb\r\nhandling_ADMIRAL_1.hb\r\n");
   EXPECT_EQ(game.read("backup/vehicles/vehicles_ADMIRAL_1.hb"), "admiral,\tadmiral,\tcar\r\n");
   EXPECT_EQ(game.read("backup/carcols/carcols_ADMIRAL_1.hb"), "admiral,\t1,1\r\n");
-  EXPECT_EQ(LineBuffer::fromBytes(game.read("common/data/vehicles.ide")).at(1), "admiral, admiral, car, ADMIRAL");
+  EXPECT_EQ(LineBuffer::fromBytes(game.read("common/data/vehicles.ide")).at(1),
+            "admiral, admiral, car, ADMIRAL");
   EXPECT_EQ(LineBuffer::fromBytes(game.read("common/data/carcols.dat")).at(2), "admiral, 5,5");
   EXPECT_EQ(game.read("backup/vblistb.txt"), "vehicles_ADMIRAL_1.hb\r\n");
   EXPECT_EQ(game.read("backup/cblist.txt"), "carcols_ADMIRAL_1.hb          06.12.2026 10:00:00\r\n\r\n");

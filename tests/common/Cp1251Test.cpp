@@ -6,7 +6,8 @@ namespace cp = fw::cp1251;
 
 TEST(Cp1251, everyByteRoundTrips) {
   std::string all;
-  for (int b = 0; b < 256; ++b) all.push_back(static_cast<char>(b));
+  for (int b = 0; b < 256; ++b)
+    all.push_back(static_cast<char>(b));
   std::u16string wide = cp::decode(all);
   ASSERT_EQ(wide.size(), 256u);
   EXPECT_EQ(wide[0x98], u'\u0098');

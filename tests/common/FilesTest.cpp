@@ -1,6 +1,6 @@
+#include "common/Files.h"
 #include "TempFolder.h"
 #include "common/Errors.h"
-#include "common/Files.h"
 #include "platform/Platform.h"
 
 #include <gtest/gtest.h>
@@ -98,7 +98,9 @@ TEST(Files, anInterruptedWriteLeavesTheOldFileIntact) {
     signal(SIGXFSZ, SIG_IGN);
     rlimit limit{4096, 4096};
     setrlimit(RLIMIT_FSIZE, &limit);
-    bool replaced = fw::platform::replaceFile(target, std::string(1 << 20, 'x'));
+    const std::string line(1 << 16, 'x');
+    const std::vector<std::string_view> lines(16, line);
+    bool replaced = fw::platform::replaceFile(target, lines, "\r\n");
     _exit(replaced ? 1 : 0);
   }
   int status = 0;
@@ -112,7 +114,8 @@ TEST(Files, anInterruptedWriteLeavesTheOldFileIntact) {
 TEST(Files, currentDirectoryIsKeptWholeWhateverItsLength) {
   TempFolder dir;
   std::filesystem::path deep = dir.path();
-  for (int i = 0; i < 40; ++i) deep /= std::string(20, static_cast<char>('a' + i % 26));
+  for (int i = 0; i < 40; ++i)
+    deep /= std::string(20, static_cast<char>('a' + i % 26));
   std::filesystem::create_directories(deep);
   auto previous = std::filesystem::current_path();
   std::filesystem::current_path(deep);

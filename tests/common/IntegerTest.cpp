@@ -1,5 +1,5 @@
-#include "common/Errors.h"
 #include "common/Integer.h"
+#include "common/Errors.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +25,8 @@ TEST(Integer, refusesEverythingElseWithTheFieldText) {
 }
 
 TEST(Errors, standardTextsAndTheBoxFullStop) {
-  EXPECT_STREQ(fw::cannotOpen("common//data//handling.dat").what(), "Cannot open file common//data//handling.dat");
+  EXPECT_STREQ(fw::cannotOpen("common//data//handling.dat").what(),
+               "Cannot open file common//data//handling.dat");
   EXPECT_STREQ(fw::cannotCreate("/g\\fleetwick.ini").what(), "Cannot create file /g\\fleetwick.ini");
   EXPECT_EQ(fw::boxText("Cannot open file x"), "Cannot open file x.");
   EXPECT_EQ(fw::boxText("ends."), "ends.");

@@ -16,18 +16,21 @@ TEST_P(LineBufferSplit, splitsAtEveryKindOfLineEnd) {
   EXPECT_EQ(LineBuffer::fromBytes(GetParam().bytes).lines(), GetParam().lines);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    LineEnds, LineBufferSplit,
-    testing::Values(SplitCase{"empty", "", {}}, SplitCase{"noFinalEnd", "a", {"a"}},
-                    SplitCase{"crlf", "a\r\nb\r\n", {"a", "b"}}, SplitCase{"lf", "a\nb\n", {"a", "b"}},
-                    SplitCase{"cr", "a\rb\r", {"a", "b"}},
-                    SplitCase{"mixed", "a\r\nb\nc\rd", {"a", "b", "c", "d"}},
-                    SplitCase{"crThenCrlf", "\r\r\n", {"", ""}}, SplitCase{"lfThenCr", "\n\r", {"", ""}},
-                    SplitCase{"blankLines", "a\r\n\r\n\r\n", {"a", "", ""}},
-                    SplitCase{"onlyCrlf", "\r\n", {""}},
-                    SplitCase{"highBytesAndNul", std::string("\xC0\xFF\x98\0x\r\n", 7), {std::string("\xC0\xFF\x98\0x", 5)}},
-                    SplitCase{"tabsKept", "a\t\tb \r\n", {"a\t\tb "}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(LineEnds, LineBufferSplit,
+                         testing::Values(SplitCase{"empty", "", {}}, SplitCase{"noFinalEnd", "a", {"a"}},
+                                         SplitCase{"crlf", "a\r\nb\r\n", {"a", "b"}},
+                                         SplitCase{"lf", "a\nb\n", {"a", "b"}},
+                                         SplitCase{"cr", "a\rb\r", {"a", "b"}},
+                                         SplitCase{"mixed", "a\r\nb\nc\rd", {"a", "b", "c", "d"}},
+                                         SplitCase{"crThenCrlf", "\r\r\n", {"", ""}},
+                                         SplitCase{"lfThenCr", "\n\r", {"", ""}},
+                                         SplitCase{"blankLines", "a\r\n\r\n\r\n", {"a", "", ""}},
+                                         SplitCase{"onlyCrlf", "\r\n", {""}},
+                                         SplitCase{"highBytesAndNul",
+                                                   std::string("\xC0\xFF\x98\0x\r\n", 7),
+                                                   {std::string("\xC0\xFF\x98\0x", 5)}},
+                                         SplitCase{"tabsKept", "a\t\tb \r\n", {"a\t\tb "}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LineBuffer, savesEveryLineWithCrLf) {
   EXPECT_EQ(LineBuffer({"a", "", "b"}).toBytes(), "a\r\n\r\nb\r\n");

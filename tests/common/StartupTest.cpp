@@ -1,6 +1,6 @@
+#include "records/Startup.h"
 #include "TempFolder.h"
 #include "common/Errors.h"
-#include "records/Startup.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 # Starting other programs: the command-line splitter and the real launcher.
-fleetwick_add_test(NAME CommandLineTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/CommandLineTest.cpp
+fleetwick_add_test(NAME command_line_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/CommandLineTest.cpp
                    LIBS fleetwick_platform)
 if(NOT WIN32)
-  fleetwick_add_test(NAME LaunchTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/LaunchTest.cpp LIBS fleetwick_platform)
+  fleetwick_add_test(NAME launch_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/LaunchTest.cpp LIBS fleetwick_platform)
 endif()

@@ -71,7 +71,7 @@ std::int64_t lastContaining(const LineBuffer& lines, std::string_view text, std:
 std::vector<std::int64_t> linesContaining(const LineBuffer& lines, std::string_view text) {
   std::vector<std::int64_t> out;
   for (std::size_t i = 0; i < lines.size(); ++i)
-    if (contains(lines.lines()[i], text)) out.push_back(toIndex(i));
+    if (contains(lines.at(static_cast<std::int64_t>(i)), text)) out.push_back(toIndex(i));
   return out;
 }
 
@@ -286,7 +286,7 @@ TEST(StockHandling, dataLinesShareOneLayoutOfNumbers) {
   std::size_t width = 0;
   int dataLines = 0;
   for (std::int64_t i = 0; i < tail; ++i) {
-    const std::string& line = lines.at(i);
+    std::string_view line = lines.at(i);
     if (line.empty() || isComment(line, ';')) continue;
     const auto fields = blankFields(line);
     if (width == 0) width = fields.size();
@@ -338,7 +338,7 @@ TEST(StockVehicles, groupsTheModelTypesBetweenTheMarkers) {
   const std::size_t firstRank[] = {0, 2, 4}, lastRank[] = {1, 3, 4}; // per section, into kTypes
   std::size_t rank = 0;
   for (std::int64_t i = at.cars + 1; i < at.end; ++i) {
-    const std::string& line = lines.at(i);
+    std::string_view line = lines.at(i);
     if (isComment(line, '#')) continue;
     const auto fields = commaFields(line);
     ASSERT_GE(fields.size(), 15u) << line;
@@ -356,7 +356,7 @@ TEST(StockVehicles, namesOnlyHandlingIdentifiersThatHaveALine) {
   const LineBuffer& ide = vehiclesIde();
   const IdeLayout at = ideLayout();
   std::set<std::string_view> identifiers;
-  for (const std::string& line : handlingDat().lines())
+  for (std::string_view line : handlingDat().views())
     if (!line.empty() && !isComment(line, ';')) identifiers.insert(firstField(line));
   for (std::int64_t i = at.cars + 1; i < at.end; ++i) {
     if (isComment(ide.at(i), '#')) continue;
@@ -441,7 +441,7 @@ TEST(StockCarcols, coloursEveryModelExceptTheTrains) {
   const LineBuffer& ide = vehiclesIde();
   const IdeLayout at = ideLayout();
   std::set<std::string_view> coloured;
-  for (const std::string& line : carcolsDat().lines())
+  for (std::string_view line : carcolsDat().views())
     coloured.insert(firstField(line));
   for (std::int64_t i = at.cars + 1; i < at.end; ++i) {
     if (isComment(ide.at(i), '#')) continue;

@@ -60,7 +60,7 @@ protected:
     QFile source(QStringLiteral(FLEETWICK_SOURCE_DIR "/data/") + QString::fromLatin1(file));
     EXPECT_TRUE(source.open(QIODevice::ReadOnly)) << file;
     const QByteArray bytes = source.readAll();
-    return LineBuffer::fromBytes(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))
+    return LineBuffer::fromBytes(std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())))
         .toBytes();
   }
 

@@ -59,7 +59,7 @@ protected:
   }
   void click(const char* name) { QTest::mouseClick(control<QAbstractButton>(name), Qt::LeftButton); }
   std::string lineOf(const Row& row) {
-    return LineBuffer::fromBytes(game.read(row.file)).at(static_cast<std::int64_t>(row.line));
+    return std::string(LineBuffer::fromBytes(game.read(row.file)).at(static_cast<std::int64_t>(row.line)));
   }
   TViewerForm& viewerOf(const Row& row) {
     return row.kind == FileKind::Handling   ? static_cast<TViewerForm&>(handlingViewer)

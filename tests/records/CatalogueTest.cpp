@@ -19,7 +19,8 @@ TEST(Catalogue, categoriesHoldTheirEntriesInOrder) {
   EXPECT_EQ(cat::entryTexts(Category::Helicopter).front(), "ANNHIL");
   for (Category c : fw::kCategories) {
     std::set<std::string_view> unique;
-    for (const auto& e : cat::entries(c)) EXPECT_TRUE(unique.insert(e.text).second) << e.text;
+    for (const auto& e : cat::entries(c))
+      EXPECT_TRUE(unique.insert(e.text).second) << e.text;
   }
 }
 
@@ -31,17 +32,28 @@ struct ModelCase {
 
 TEST(Catalogue, modelNamesByWholeExactText) {
   const ModelCase cases[] = {
-      {Category::Car, "MANANA ", "manana"},   {Category::Car, "MANANA", nullptr},
-      {Category::Car, "TAXI2 ", "taxi2"},     {Category::Car, "TAXI2", nullptr},
-      {Category::Car, "admiral", nullptr},    {Category::Car, "ADMIRAL", "admiral"},
-      {Category::Car, "ROMAN", "rom"},        {Category::Car, "STALLION", "stalion"},
-      {Category::Car, "CAVCADE", "cavalcade"}, {Category::Car, "COGNOS", "cognoscenti"},
-      {Category::Car, "ESPERANT", "esperanto"}, {Category::Car, "LANSTALK", "landstalker"},
-      {Category::Car, "POLPAT", "polpatriot"}, {Category::Car, "CONTENDER", nullptr},
-      {Category::Car, "DILETT", nullptr},     {Category::Car, "#SWAT", nullptr},
-      {Category::Car, "", nullptr},           {Category::Bike, "ZOMBIE", "zombieb"},
-      {Category::Bike, "ADMIRAL", nullptr},   {Category::Boat, "TUG", "tuga"},
-      {Category::Helicopter, "ANNHIL", "annihilator"}, {Category::Helicopter, "TUG", nullptr},
+      {Category::Car, "MANANA ", "manana"},
+      {Category::Car, "MANANA", nullptr},
+      {Category::Car, "TAXI2 ", "taxi2"},
+      {Category::Car, "TAXI2", nullptr},
+      {Category::Car, "admiral", nullptr},
+      {Category::Car, "ADMIRAL", "admiral"},
+      {Category::Car, "ROMAN", "rom"},
+      {Category::Car, "STALLION", "stalion"},
+      {Category::Car, "CAVCADE", "cavalcade"},
+      {Category::Car, "COGNOS", "cognoscenti"},
+      {Category::Car, "ESPERANT", "esperanto"},
+      {Category::Car, "LANSTALK", "landstalker"},
+      {Category::Car, "POLPAT", "polpatriot"},
+      {Category::Car, "CONTENDER", nullptr},
+      {Category::Car, "DILETT", nullptr},
+      {Category::Car, "#SWAT", nullptr},
+      {Category::Car, "", nullptr},
+      {Category::Bike, "ZOMBIE", "zombieb"},
+      {Category::Bike, "ADMIRAL", nullptr},
+      {Category::Boat, "TUG", "tuga"},
+      {Category::Helicopter, "ANNHIL", "annihilator"},
+      {Category::Helicopter, "TUG", nullptr},
   };
   for (const auto& c : cases) {
     auto model = cat::modelName(c.category, c.text);
@@ -53,23 +65,26 @@ TEST(Catalogue, modelNamesByWholeExactText) {
 }
 
 TEST(Catalogue, everyOtherCarsModelIsItsLowerCaseText) {
-  const std::set<std::string_view> renamed = {"CAVCADE", "COGNOS", "ESPERANT", "LANSTALK", "MANANA ",
-                                              "POLPAT", "ROMAN", "STALLION", "TAXI2 ", "CONTENDER",
-                                              "DILETT", "#SWAT"};
+  const std::set<std::string_view> renamed = {"CAVCADE", "COGNOS",    "ESPERANT", "LANSTALK",
+                                              "MANANA ", "POLPAT",    "ROMAN",    "STALLION",
+                                              "TAXI2 ",  "CONTENDER", "DILETT",   "#SWAT"};
   int withModel = 0;
   for (const auto& e : cat::entries(Category::Car)) {
     if (!e.model.empty()) ++withModel;
     if (renamed.count(e.text)) continue;
     std::string lower(e.text);
-    for (char& ch : lower) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    for (char& ch : lower)
+      ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
     EXPECT_EQ(e.model, lower);
   }
   EXPECT_EQ(withModel, 99);
 }
 
 TEST(Catalogue, handlingOnlyEntries) {
-  for (const char* text : {"CONTENDER", "DILETT", "#SWAT"}) EXPECT_TRUE(cat::handlingOnly(Category::Car, text));
-  for (const char* text : {"ADMIRAL", "SWAT", "contender", ""}) EXPECT_FALSE(cat::handlingOnly(Category::Car, text));
+  for (const char* text : {"CONTENDER", "DILETT", "#SWAT"})
+    EXPECT_TRUE(cat::handlingOnly(Category::Car, text));
+  for (const char* text : {"ADMIRAL", "SWAT", "contender", ""})
+    EXPECT_FALSE(cat::handlingOnly(Category::Car, text));
 }
 
 TEST(Catalogue, vehiclesIdeSearchTextsOfBoatsAndHelicopters) {

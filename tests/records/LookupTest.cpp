@@ -1,9 +1,9 @@
 // Lookups over small buffers built for each case.
+#include "records/Lookup.h"
 #include "Printers.h"
 #include "common/Cp1251.h"
 #include "common/Errors.h"
 #include "records/CategorySwitch.h"
-#include "records/Lookup.h"
 
 #include <gtest/gtest.h>
 
@@ -54,14 +54,30 @@ void expectRows(const MainState& s, Rows r) {
   EXPECT_EQ(s.Button14.Enabled, r.carcols);
 }
 
-const LineBuffer kCarsIde{"# models", "cars", "admiral, admiral, car", "burrito,\tburrito, car",
-                          "burrito2, burrito2, car", "feroci, feroci, car", "feroci2, feroci2, car",
-                          "manana, manana, car", "end", "txdp", "end"};
-const LineBuffer kCarsCols{"col", "end", "admiral, 1,1", "burrito, 2,2", "burrito2, 3,3", "feroci, 4",
-                           "feroci2, 5", "manana, 6", "car4", "futo, 1,2,3,4"};
-const LineBuffer kCarsHandling{"; ADMIRAL in a comment", "ADMIRAL 1.0", "BURRITO 2.0", "BURRITO2 2.1",
-                               "FEROCI 3.0", "MANANA  4.0", "MANANAX 4.1", "FUTO 5.0", "CONTENDER 6",
-                               ";------- bikes", "ADMIRAL after the marker"};
+const LineBuffer kCarsIde{"# models",
+                          "cars",
+                          "admiral, admiral, car",
+                          "burrito,\tburrito, car",
+                          "burrito2, burrito2, car",
+                          "feroci, feroci, car",
+                          "feroci2, feroci2, car",
+                          "manana, manana, car",
+                          "end",
+                          "txdp",
+                          "end"};
+const LineBuffer kCarsCols{"col",       "end",        "admiral, 1,1", "burrito, 2,2", "burrito2, 3,3",
+                           "feroci, 4", "feroci2, 5", "manana, 6",    "car4",         "futo, 1,2,3,4"};
+const LineBuffer kCarsHandling{"; ADMIRAL in a comment",
+                               "ADMIRAL 1.0",
+                               "BURRITO 2.0",
+                               "BURRITO2 2.1",
+                               "FEROCI 3.0",
+                               "MANANA  4.0",
+                               "MANANAX 4.1",
+                               "FUTO 5.0",
+                               "CONTENDER 6",
+                               ";------- bikes",
+                               "ADMIRAL after the marker"};
 
 } // namespace
 
@@ -196,7 +212,7 @@ TEST(CarLookup, correctionOfAFieldWithoutNumberIsAConversionError) {
   EXPECT_EQ(errorOf(s, Category::Car, "SABRE"), "'' is not a valid integer value");
 }
 
-const LineBuffer kAllHandling{"ADMIRAL 1",     "AIRTUG 1",       ";------- bikes", "ZOMBIE 2",
+const LineBuffer kAllHandling{"ADMIRAL 1",      "AIRTUG 1",       ";------- bikes",  "ZOMBIE 2",
                               ";------- boats", "TUG 3",          ";------- planes", "ANNHIL 4",
                               "; For Boats: x", "ANNHIL boat-ish"};
 const LineBuffer kAllIde{"cars",

@@ -22,11 +22,12 @@ fw::LineBuffer stock(const char* name) {
   return fw::loadLines(fw::FilePath::chosen(std::string(FLEETWICK_SOURCE_DIR "/data/") + name));
 }
 
-const std::set<std::string> kCarcolsAfterCar4 = {"FUTO", "HUNTLEY", "PRIMO", "RUINER",
+const std::set<std::string> kCarcolsAfterCar4 = {"FUTO",   "HUNTLEY",  "PRIMO", "RUINER",
                                                  "SULTAN", "SULTANRS", "VOODOO"};
 
 std::string trimmed(std::string_view text) {
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  while (!text.empty() && text.back() == ' ')
+    text.remove_suffix(1);
   return std::string(text);
 }
 
@@ -70,8 +71,8 @@ TEST(StockLookup, everyEntryLandsOnItsOwnLinesOrIsAMissWhereExpected) {
       }
       EXPECT_EQ(s.Memo4.size() - logBefore, carcolsMiss ? 1u : 0u);
       if (carcolsMiss) {
-        EXPECT_EQ(s.Memo4.lines().back(),
-                  fw::cp1251::fromUtf8("В carcols.dat не найдена строка ") + std::string(entry.model) + "...");
+        EXPECT_EQ(s.Memo4.lines().back(), fw::cp1251::fromUtf8("В carcols.dat не найдена строка ") +
+                                              std::string(entry.model) + "...");
       }
     }
   }

@@ -9,7 +9,8 @@ namespace fw {
 
 inline void PrintTo(const LineBuffer& lines, std::ostream* os) {
   *os << "{";
-  for (std::size_t i = 0; i < lines.size(); ++i) *os << (i ? ", " : "") << '"' << lines.lines()[i] << '"';
+  for (std::size_t i = 0; i < lines.size(); ++i)
+    *os << (i ? ", " : "") << '"' << lines.at(static_cast<std::int64_t>(i)) << '"';
   *os << "}";
 }
 

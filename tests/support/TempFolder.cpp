@@ -51,8 +51,7 @@ bool TempFolder::has(const std::string& relative) const { return fs::exists(path
 void TempFolder::makeDir(const std::string& relative) const { fs::create_directories(path_ / relative); }
 
 void TempFolder::makeReadOnly(const std::string& relative) const {
-  fs::permissions(path_ / relative,
-                  fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+  fs::permissions(path_ / relative, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                   fs::perm_options::remove);
 }
 
@@ -62,7 +61,8 @@ std::string TempFolder::listing() const {
     names.push_back(fs::relative(entry.path(), path_).string());
   std::sort(names.begin(), names.end());
   std::string out;
-  for (auto& n : names) out += n + "\n";
+  for (auto& n : names)
+    out += n + "\n";
   return out;
 }
 
@@ -72,7 +72,8 @@ void makeGameFolder(const TempFolder& folder, std::string_view handling, std::st
   folder.write("common/data/vehicles.ide", vehicles);
   folder.write("common/data/carcols.dat", carcols);
   if (withBackup)
-    for (const char* dir : {"backup/handling", "backup/vehicles", "backup/carcols"}) folder.makeDir(dir);
+    for (const char* dir : {"backup/handling", "backup/vehicles", "backup/carcols"})
+      folder.makeDir(dir);
 }
 
 } // namespace fw::test
