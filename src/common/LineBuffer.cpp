@@ -1,6 +1,7 @@
 #include "common/LineBuffer.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace fw {
 
@@ -18,20 +19,39 @@ LineBuffer::LineBuffer(const std::vector<std::string>& lines) {
 LineBuffer LineBuffer::fromBytes(std::string bytes) {
   LineBuffer out;
   out.storage_ = std::make_shared<Storage>();
-  out.storage_->loaded = std::move(bytes);
-  std::string_view all = out.storage_->loaded;
-  // Counting first spares the vector its regrowth.
-  out.lines_.reserve(static_cast<std::size_t>(std::count(all.begin(), all.end(), '\n')) +
-                     static_cast<std::size_t>(std::count(all.begin(), all.end(), '\r')) + 1);
-  std::size_t from = 0;
-  while (from < all.size()) {
-    std::size_t stop = all.find_first_of("\r\n", from);
-    if (stop == std::string_view::npos) stop = all.size();
-    out.lines_.push_back(all.substr(from, stop - from));
-    if (stop + 1 < all.size() && all[stop] == '\r' && all[stop + 1] == '\n') ++stop;
-    from = stop + 1;
-  }
+  out.storage_->text = std::move(bytes);
+  out.split(out.storage_->text);
   return out;
+}
+
+LineBuffer LineBuffer::fromBytes(platform::FileBytes bytes) {
+  LineBuffer out;
+  out.storage_ = std::make_shared<Storage>();
+  out.storage_->file = std::move(bytes);
+  out.split(out.storage_->file.view());
+  return out;
+}
+
+void LineBuffer::split(std::string_view all) {
+  const char* p = all.data();
+  const char* const end = p + all.size();
+  // Counting first spares the vector its regrowth; lone carriage returns are rare enough to be
+  // left to it.
+  lines_.reserve(static_cast<std::size_t>(std::count(p, end, '\n')) + 1);
+  // memchr finds the line feeds fast; carriage returns are then looked for only inside a line.
+  while (p < end) {
+    const char* lf = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
+    const char* stop = lf ? lf : end;
+    // A carriage return right before the line feed belongs to it; any other ends a line.
+    const char* body = lf && stop > p && stop[-1] == '\r' ? stop - 1 : stop;
+    while (const void* cr = std::memchr(p, '\r', static_cast<std::size_t>(body - p))) {
+      const char* at = static_cast<const char*>(cr);
+      lines_.emplace_back(p, static_cast<std::size_t>(at - p));
+      p = at + 1;
+    }
+    if (lf || p < end) lines_.emplace_back(p, static_cast<std::size_t>(body - p));
+    p = stop + 1;
+  }
 }
 
 std::string LineBuffer::toBytes() const {

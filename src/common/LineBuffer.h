@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Platform.h"
+
 namespace fw {
 
 class LineBuffer {
@@ -23,6 +25,7 @@ public:
 
   // A line ends at CR LF, at a lone CR or at a lone LF; a final line end adds no empty line.
   static LineBuffer fromBytes(std::string bytes);
+  static LineBuffer fromBytes(platform::FileBytes bytes);
   // Every line followed by CR LF.
   std::string toBytes() const;
 
@@ -44,9 +47,11 @@ private:
   // Bytes that lines point into: loaded files, and lines added one by one (a deque never moves
   // its elements, so views of them stay valid).
   struct Storage {
-    std::string loaded;
+    std::string text;
+    platform::FileBytes file;
     std::deque<std::string> added;
   };
+  void split(std::string_view all);
   std::string_view keep(std::string line);
 
   std::vector<std::string_view> lines_;

@@ -4,7 +4,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 #ifdef _WIN32
@@ -13,6 +16,7 @@
 #else
 #include <fcntl.h>
 #include <limits.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -54,7 +58,31 @@ bool writeLines(std::span<const std::string_view> lines, std::string_view lineEn
 
 } // namespace
 
+FileBytes::FileBytes(FileBytes&& other) noexcept
+    : data_(std::exchange(other.data_, nullptr)), size_(std::exchange(other.size_, 0)),
+      capacity_(std::exchange(other.capacity_, 0)) {}
+
+FileBytes& FileBytes::operator=(FileBytes&& other) noexcept {
+  if (this != &other) {
+    FileBytes gone(std::move(*this));
+    data_ = std::exchange(other.data_, nullptr);
+    size_ = std::exchange(other.size_, 0);
+    capacity_ = std::exchange(other.capacity_, 0);
+  }
+  return *this;
+}
+
 #ifdef _WIN32
+
+FileBytes::~FileBytes() { std::free(data_); }
+
+bool FileBytes::reserve(std::size_t capacity) {
+  char* grown = static_cast<char*>(std::realloc(data_, capacity));
+  if (!grown) return false;
+  data_ = grown;
+  capacity_ = capacity;
+  return true;
+}
 
 std::string currentDirectory() {
   DWORD size = GetCurrentDirectoryA(0, nullptr);
@@ -71,19 +99,22 @@ bool fileExists(const std::string& path) {
   return attr != INVALID_FILE_ATTRIBUTES && !(attr & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::optional<std::string> readFile(const std::string& path) {
+std::optional<FileBytes> readFile(const std::string& path) {
   HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) return std::nullopt;
-  std::string data;
-  char chunk[65536];
-  DWORD got = 0;
-  bool ok = true;
-  while ((ok = ReadFile(h, chunk, sizeof chunk, &got, nullptr)) && got > 0)
-    data.append(chunk, got);
+  LARGE_INTEGER size{};
+  FileBytes bytes;
+  bool ok = GetFileSizeEx(h, &size) && bytes.reserve(static_cast<std::size_t>(size.QuadPart) + 1);
+  for (DWORD got = 1; ok && got > 0;) {
+    if (bytes.size_ == bytes.capacity_) ok = bytes.reserve(bytes.capacity_ * 2);
+    DWORD part = static_cast<DWORD>(std::min<std::size_t>(bytes.capacity_ - bytes.size_, 1u << 30));
+    ok = ok && ReadFile(h, bytes.data_ + bytes.size_, part, &got, nullptr);
+    bytes.size_ += got;
+  }
   CloseHandle(h);
   if (!ok) return std::nullopt;
-  return data;
+  return bytes;
 }
 
 static std::string folderOf(const std::string& path) {
@@ -121,6 +152,25 @@ bool replaceFile(const std::string& path, std::span<const std::string_view> line
 
 #else
 
+FileBytes::~FileBytes() {
+  if (data_) munmap(data_, capacity_);
+}
+
+bool FileBytes::reserve(std::size_t capacity) {
+  // Mapped and populated in one call: faulting the pages in one by one as read() fills them
+  // costs more than reading the file.
+  void* grown =
+      mmap(nullptr, capacity, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
+  if (grown == MAP_FAILED) return false;
+  if (data_) {
+    std::memcpy(grown, data_, size_);
+    munmap(data_, capacity_);
+  }
+  data_ = static_cast<char*>(grown);
+  capacity_ = capacity;
+  return true;
+}
+
 std::string currentDirectory() {
   std::vector<char> buf(PATH_MAX);
   while (getcwd(buf.data(), buf.size()) == nullptr) {
@@ -135,29 +185,31 @@ bool fileExists(const std::string& path) {
   return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-std::optional<std::string> readFile(const std::string& path) {
+std::optional<FileBytes> readFile(const std::string& path) {
   int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return std::nullopt;
   struct stat st {};
+  // The size is only a hint: the file may change while it is read.
   std::size_t expected =
       fstat(fd, &st) == 0 && S_ISREG(st.st_mode) ? static_cast<std::size_t>(st.st_size) : 0;
-  // Read straight into the result; the size is only a hint, the file may change meanwhile.
-  std::string data(expected + 1, '\0');
-  std::size_t have = 0;
-  for (;;) {
-    if (have == data.size()) data.resize(data.size() * 2 + 65536);
-    ssize_t got = read(fd, data.data() + have, data.size() - have);
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) {
-      close(fd);
-      return std::nullopt;
+  FileBytes bytes;
+  bool ok = bytes.reserve(expected + 1);
+  while (ok) {
+    if (bytes.size_ == bytes.capacity_ && !bytes.reserve(bytes.capacity_ * 2)) {
+      ok = false;
+      break;
     }
-    if (got == 0) break;
-    have += static_cast<std::size_t>(got);
+    ssize_t got = read(fd, bytes.data_ + bytes.size_, bytes.capacity_ - bytes.size_);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) {
+      ok = got == 0;
+      break;
+    }
+    bytes.size_ += static_cast<std::size_t>(got);
   }
   close(fd);
-  data.resize(have);
-  return data;
+  if (!ok) return std::nullopt;
+  return bytes;
 }
 
 namespace {

@@ -79,7 +79,21 @@ TViewerForm::TViewerForm(const Design& design, const fw::LineBuffer& lines, QWid
   loadLines(lines);
 }
 
-void TViewerForm::loadLines(const fw::LineBuffer& lines) { Memo1->setPlainText(fw::joinLines(lines)); }
+void TViewerForm::loadLines(const fw::LineBuffer& lines) {
+  pending_ = lines; // a copy shares the lines' bytes
+  if (isVisible()) showPendingLines();
+}
+
+void TViewerForm::showEvent(QShowEvent* event) {
+  showPendingLines();
+  QWidget::showEvent(event);
+}
+
+void TViewerForm::showPendingLines() {
+  if (!pending_) return;
+  Memo1->setPlainText(fw::joinLines(*pending_));
+  pending_.reset();
+}
 
 void TViewerForm::showInFront() {
   setWindowState(windowState() & ~Qt::WindowMinimized);

@@ -38,12 +38,21 @@ public:
   // The window is built hidden, with `lines` already in its text field.
   TViewerForm(const Design& design, const fw::LineBuffer& lines, QWidget* parent);
 
-  // Replaces the whole text, whatever was typed.
+  // Replaces the whole text, whatever was typed. A hidden window takes the lines into its text
+  // field only when it is next shown: a data file of a million lines is not laid out for nobody.
   void loadLines(const fw::LineBuffer& lines);
   // Shows the window modeless and brings it to the front; a visible one only comes to the front.
   void showInFront();
 
   QPlainTextEdit* Memo1;
+
+protected:
+  void showEvent(QShowEvent* event) override;
+
+private:
+  void showPendingLines();
+
+  std::optional<fw::LineBuffer> pending_;
 };
 
 // handling.dat, centred.

@@ -71,3 +71,37 @@ TEST(LineBuffer, insertAndEraseKeepTheOtherLines) {
   b.erase(99);
   EXPECT_EQ(b.size(), 4u);
 }
+
+// The plain one-byte-at-a-time reading of the line-end rule, against which the fast splitter is
+// checked on every short mix of text and line ends.
+static std::vector<std::string> referenceSplit(const std::string& bytes) {
+  std::vector<std::string> out;
+  std::string line;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    char c = bytes[i];
+    if (c != '\r' && c != '\n') {
+      line += c;
+      continue;
+    }
+    out.push_back(line);
+    line.clear();
+    if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+  }
+  if (!line.empty()) out.push_back(line);
+  return out;
+}
+
+TEST(LineBuffer, splitsEveryShortMixLikeTheRule) {
+  const char alphabet[] = {'a', '\r', '\n'};
+  for (int length = 0; length <= 7; ++length) {
+    int combinations = 1;
+    for (int i = 0; i < length; ++i)
+      combinations *= 3;
+    for (int n = 0; n < combinations; ++n) {
+      std::string bytes;
+      for (int i = 0, k = n; i < length; ++i, k /= 3)
+        bytes += alphabet[k % 3];
+      ASSERT_EQ(LineBuffer::fromBytes(bytes).lines(), referenceSplit(bytes)) << testing::PrintToString(bytes);
+    }
+  }
+}

@@ -165,7 +165,7 @@ TEST_F(MainMenu, handlersReloadTheViewerOfTheirFile) {
   for (auto [kind, viewer] : viewers) {
     const LineBuffer lines{cp("новая строка"), std::to_string(indexOf(kind))};
     form.services().reloadViewer(kind, lines);
-    EXPECT_EQ(viewer->Memo1->toPlainText(), joinLines(lines));
+    EXPECT_EQ(viewerText(*viewer), joinLines(lines));
   }
 }
 

@@ -101,14 +101,14 @@ TEST_F(RecordFlow, writtenLineIsBackedUpListedLoggedAndRestored) {
     EXPECT_TRUE(dated.startsWith(backup)) << dated.toStdString();
     EXPECT_TRUE(dated.endsWith(toQString(backupTimestampBytes(now, QLocale::system()))))
         << dated.toStdString();
-    EXPECT_EQ(viewerOf(row).Memo1->toPlainText(), joinLines(LineBuffer::fromBytes(game.read(row.file))));
+    EXPECT_EQ(viewerText(viewerOf(row)), joinLines(LineBuffer::fromBytes(game.read(row.file))));
 
     click(row.restore);
     EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(lineOf(row), stock);
     expectedLog << QStringLiteral("Резервная копия ") + backup + QStringLiteral(" восстановлена...");
     EXPECT_EQ(log(), expectedLog.join(QLatin1Char('\n')));
-    EXPECT_EQ(viewerOf(row).Memo1->toPlainText(), joinLines(LineBuffer::fromBytes(game.read(row.file))));
+    EXPECT_EQ(viewerText(viewerOf(row)), joinLines(LineBuffer::fromBytes(game.read(row.file))));
   }
 }
 

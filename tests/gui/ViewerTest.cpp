@@ -95,11 +95,11 @@ protected:
 TEST_F(Viewers, eachLoadsItsFileFromTheCurrentDirectoryWhenCreated) {
   for (const Viewer& v : kViewers) {
     std::unique_ptr<TViewerForm> form(v.make());
-    EXPECT_EQ(form->Memo1->toPlainText(), shown(game.read(v.file))) << v.name;
     EXPECT_FALSE(form->isVisible()) << v.name;
+    EXPECT_EQ(fw::test::viewerText(*form), shown(game.read(v.file))) << v.name;
   }
   TForm2 form;
-  EXPECT_EQ(form.Memo1->toPlainText(), QStringLiteral("; Машины\nADMIRAL\t1650.0\nBANSHEE\n\nlast"));
+  EXPECT_EQ(fw::test::viewerText(form), QStringLiteral("; Машины\nADMIRAL\t1650.0\nBANSHEE\n\nlast"));
 }
 
 TEST_F(Viewers, missingFileFailsTheConstructionWithThePathAsWritten) {
@@ -189,3 +189,18 @@ TEST_F(Viewers, closingHidesAndKeepsTypedTextUntilTheNextLoad) {
 }
 
 } // namespace
+
+TEST_F(Viewers, aReloadWhileHiddenReplacesTypedTextWhenShownAgain) {
+  TForm2 form;
+  form.showInFront();
+  QTest::keyClicks(form.Memo1, QStringLiteral("typed"));
+  form.close();
+  form.loadLines(fw::LineBuffer{"written", "\xC0"});
+  EXPECT_FALSE(form.isVisible()) << "a reload does not show the window";
+  form.showInFront();
+  EXPECT_EQ(form.Memo1->toPlainText(), QStringLiteral("written\nА"));
+  form.loadLines(fw::LineBuffer{"second"});
+  form.loadLines(fw::LineBuffer{"third"});
+  EXPECT_EQ(form.Memo1->toPlainText(), QStringLiteral("third")) << "a visible viewer follows at once";
+  form.close();
+}

@@ -4,15 +4,26 @@
 
 #include "GameFolder.h"
 #include "ScriptedDialogs.h"
+#include "windows/Viewer.h"
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
 namespace fw::test {
+
+// What a viewer shows: a hidden viewer takes new lines into its text field when it is shown.
+inline QString viewerText(TViewerForm& viewer) {
+  const bool wasVisible = viewer.isVisible();
+  viewer.showInFront();
+  QString text = viewer.Memo1->toPlainText();
+  if (!wasVisible) viewer.hide();
+  return text;
+}
 
 class WindowTest : public testing::Test {
 protected:
