@@ -8,23 +8,34 @@
 #include "windows/Viewer.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QTimer>
+#include <QWindow>
 
 #include <cstdio>
+#include <memory>
 
 namespace fw {
-namespace {
+namespace {} // namespace
 
-void takeScreenshotAndQuit(QApplication& app, TForm1& form, const QString& file) {
-  // A short wait lets the window system map and paint the window first.
-  QTimer::singleShot(300, &app, [&app, &form, file] {
-    if (!form.grab().save(file, "PNG"))
-      std::fprintf(stderr, "fleetwick: cannot write the screenshot %s\n", qPrintable(file));
-    app.quit();
+void captureWhenShown(QApplication& app, QWidget& window, const QString& file) {
+  // The window system maps and paints the window in its own time: poll until it is exposed, then
+  // let one more round of events paint it.
+  auto* poll = new QTimer(&app);
+  auto started = std::make_shared<QElapsedTimer>();
+  started->start();
+  QObject::connect(poll, &QTimer::timeout, &app, [&app, &window, file, poll, started] {
+    const bool exposed = window.windowHandle() && window.windowHandle()->isExposed();
+    if (!exposed && started->elapsed() < 10000) return;
+    poll->stop();
+    QTimer::singleShot(0, &app, [&app, &window, file] {
+      if (!window.grab().save(file, "PNG"))
+        std::fprintf(stderr, "fleetwick: cannot write the screenshot %s\n", qPrintable(file));
+      app.quit();
+    });
   });
+  poll->start(5);
 }
-
-} // namespace
 
 Windows::Windows() = default;
 
@@ -56,7 +67,7 @@ int runFleetwick(QApplication& app, Dialogs& dialogs) {
   if (!windows) return 0;
   windows->form1->show();
   const QString screenshot = qEnvironmentVariable("FLEETWICK_SCREENSHOT");
-  if (!screenshot.isEmpty()) takeScreenshotAndQuit(app, *windows->form1, screenshot);
+  if (!screenshot.isEmpty()) captureWhenShown(app, *windows->form1, screenshot);
   app.exec();
   return 0;
 }

@@ -6,6 +6,8 @@
 #include <memory>
 
 class QApplication;
+class QWidget;
+class QString;
 class TForm1;
 class TForm2;
 class TForm3;
@@ -39,6 +41,9 @@ std::unique_ptr<Windows> createWindows(Dialogs& dialogs);
 // With FLEETWICK_SCREENSHOT=<file.png> in the environment the main window is captured to that
 // file once it has been painted, and the program ends.
 int runFleetwick(QApplication& app, Dialogs& dialogs);
+
+// Captures the window to a PNG file once the window system shows it, then ends the event loop.
+void captureWhenShown(QApplication& app, QWidget& window, const QString& file);
 
 // The application's settings before any window exists: the program font and the window icon.
 void prepareApplication(QApplication& app);

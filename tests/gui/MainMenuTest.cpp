@@ -184,3 +184,22 @@ TEST_F(MainMenu, timestampComesFromTheClockInTheSystemsFormat) {
 
 } // namespace
 } // namespace fw::test
+
+namespace fw::test {
+namespace {
+
+// The game's own file replaced by the stock copy: the program keeps what it loaded until a write
+// reads the file again.
+TEST_F(MainMenu, stockCopyOverTheGameFileLeavesTheBufferAndTheViewer) {
+  const LineBuffer before = form.state().Memo1;
+  const QString shownBefore = viewerText(form2);
+  dialogs.answers = {QString::fromStdString(game.str()) + QStringLiteral("/common/data/handling.dat")};
+  trigger("SaveStockHandlingClick");
+  EXPECT_EQ(game.read("common/data/handling.dat"), stockBytes("handling.dat"));
+  EXPECT_EQ(form.state().Memo1, before);
+  EXPECT_EQ(viewerText(form2), shownBefore);
+  EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+} // namespace
+} // namespace fw::test
