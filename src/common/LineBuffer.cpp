@@ -36,8 +36,12 @@ void LineBuffer::split(std::string_view all) {
   const char* p = all.data();
   const char* const end = p + all.size();
   // Counting first spares the vector its regrowth; lone carriage returns are rare enough to be
-  // left to it.
-  lines_.reserve(static_cast<std::size_t>(std::count(p, end, '\n')) + 1);
+  // left to it. memchr counts far faster than a byte loop.
+  std::size_t feeds = 0;
+  for (const char* at = p;
+       (at = static_cast<const char*>(std::memchr(at, '\n', static_cast<std::size_t>(end - at)))); ++at)
+    ++feeds;
+  lines_.reserve(feeds + 1);
   // memchr finds the line feeds fast; carriage returns are then looked for only inside a line.
   while (p < end) {
     const char* lf = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
