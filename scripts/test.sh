@@ -2,7 +2,7 @@
 # Builds Fleetwick with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-need_packages "${build_packages[@]}" clang-format xvfb xauth fonts-dejavu-core
+need_packages "${build_packages[@]}" clang-format xvfb xauth xdotool fonts-dejavu-core clang libclang-rt-14-dev
 echo "Checking the code style"
 (cd "$root" && git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror)
 
