@@ -1,7 +1,10 @@
 #!/usr/bin/env python3
-"""Start-up to the first shown main window, and peak memory, on the stock files and on generated
-game folders, beside a minimal Qt Widgets window. Usage: bench/startup.py BUILD_DIR [RUNS]"""
-import os, shutil, statistics, subprocess, sys, tempfile, time
+"""Fleetwick's performance in one run, on the stock files and on generated game folders of 400,
+100,000 and 1,000,000 lines per file: start-up to the first shown main window and peak memory
+beside a minimal Qt Widgets window, then a whole lookup, the write path beside a copy of the data
+file, and a restore. Usage: bench/report.py BUILD_DIR [RUNS]   (BUILD_DIR configured with
+-DCMAKE_BUILD_TYPE=Release -DFLEETWICK_BENCH=ON)"""
+import json, os, shutil, statistics, subprocess, sys, tempfile, time
 
 build = os.path.abspath(sys.argv[1])
 runs = int(sys.argv[2]) if len(sys.argv) > 2 else 5
@@ -9,6 +12,7 @@ source = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 fleetwick = os.path.join(build, "src/app/fleetwick")
 minimal = os.path.join(build, "bench/minimal_window")
 make_game = os.path.join(build, "bench/make_game")
+core_bench = os.path.join(build, "bench/core_bench")
 env = dict(os.environ, QT_QPA_PLATFORM=os.environ.get("QT_QPA_PLATFORM", "offscreen"))
 
 
@@ -39,7 +43,7 @@ try:
     os.makedirs(os.path.join(work, "stock/common/data"))
     for name in ("handling.dat", "vehicles.ide", "carcols.dat"):
         shutil.copy(os.path.join(source, "data", name), os.path.join(work, "stock/common/data"))
-    for lines in (100_000, 1_000_000):
+    for lines in (400, 100_000, 1_000_000):
         folder = os.path.join(work, str(lines))
         subprocess.run([make_game, folder, str(lines)], check=True)
         folders.append((f"{lines:,} lines per file", folder))
@@ -55,3 +59,15 @@ try:
               f"{mb / size:.1f}x |")
 finally:
     shutil.rmtree(work)
+
+report = json.loads(subprocess.run([core_bench, "--benchmark_format=json", "--benchmark_repetitions=3",
+                                    "--benchmark_report_aggregates_only=true"],
+                                   check=True, capture_output=True, text=True, cwd=tempfile.gettempdir()).stdout)
+median = {b["run_name"]: b["real_time"] for b in report["benchmarks"] if b["aggregate_name"] == "median"}
+print()
+print("| lines per file | lookup | write path | cp of handling.dat | write / cp | restore |")
+print("|---|---|---|---|---|---|")
+for lines in (400, 100_000, 1_000_000):
+    get = lambda name: median[f"{name}/{lines}"]
+    print(f"| {lines:,} | {get('Lookup'):.2f} ms | {get('WritePath'):.0f} ms | {get('CopyDataFile'):.0f} ms | "
+          f"{get('WritePath') / get('CopyDataFile'):.1f}x | {get('Restore'):.0f} ms |")
