@@ -5,9 +5,17 @@ function(fleetwick_add_test)
   cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
-  target_compile_definitions(${T_NAME} PRIVATE FLEETWICK_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  if(WIN32 AND CMAKE_CROSSCOMPILING)
+    # Under Wine the source tree is reached through the drive that maps the root folder.
+    target_compile_definitions(${T_NAME} PRIVATE FLEETWICK_SOURCE_DIR="Z:${PROJECT_SOURCE_DIR}")
+  else()
+    target_compile_definitions(${T_NAME} PRIVATE FLEETWICK_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  endif()
   add_test(NAME ${T_NAME} COMMAND ${T_NAME})
   set_tests_properties(${T_NAME} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;TZ=UTC;QT_LOGGING_RULES=qt.qpa.*=false"
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;TZ=UTC;QT_LOGGING_RULES=qt.qpa.*=false;WINEDEBUG=-all"
     TIMEOUT 300)
+  if(WIN32)
+    set_tests_properties(${T_NAME} PROPERTIES LABELS windows)
+  endif()
 endfunction()

@@ -5,22 +5,20 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#ifndef _WIN32
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 using fw::FilePath;
 using fw::test::TempFolder;
 
 namespace {
-
-mode_t modeOf(const std::filesystem::path& p) {
-  struct stat st {};
-  stat(p.c_str(), &st);
-  return st.st_mode & 07777;
-}
 
 std::string messageOf(const std::function<void()>& f) {
   try {
@@ -33,16 +31,6 @@ std::string messageOf(const std::function<void()>& f) {
 
 } // namespace
 
-TEST(Files, pathsKeepTheProgramTextAndMapBackslashes) {
-  FilePath rel = FilePath::relative("common\\data\\handling.dat");
-  EXPECT_EQ(rel.text, "common\\data\\handling.dat");
-  EXPECT_EQ(rel.native, "common/data/handling.dat");
-  FilePath under = FilePath::under("/games/a\\b", "\\fleetwick.ini");
-  EXPECT_EQ(under.text, "/games/a\\b\\fleetwick.ini");
-  EXPECT_EQ(under.native, "/games/a\\b/fleetwick.ini") << "only the literal is mapped";
-  EXPECT_EQ(FilePath::relative("backup//hblist.txt").native, "backup//hblist.txt");
-}
-
 TEST(Files, loadFailsWithThePathAsBuilt) {
   TempFolder dir(true);
   EXPECT_EQ(messageOf([] { fw::loadLines(FilePath::relative("common//data//handling.dat")); }),
@@ -50,25 +38,6 @@ TEST(Files, loadFailsWithThePathAsBuilt) {
   dir.makeDir("folder");
   EXPECT_EQ(messageOf([] { fw::loadLines(FilePath::relative("folder")); }), "Cannot open file folder");
   EXPECT_FALSE(fw::exists(FilePath::relative("folder")));
-}
-
-TEST(Files, saveReplacesWholeAndKeepsPermissions) {
-  TempFolder dir;
-  dir.write("f.dat", "old old old\n");
-  std::filesystem::permissions(dir.path() / "f.dat", std::filesystem::perms(0640));
-  fw::saveLines(FilePath::chosen(dir.str() + "/f.dat"), fw::LineBuffer{"new"});
-  EXPECT_EQ(dir.read("f.dat"), "new\r\n");
-  EXPECT_EQ(modeOf(dir.path() / "f.dat"), 0640u);
-  EXPECT_EQ(dir.listing(), "f.dat\n") << "no temporary file left behind";
-}
-
-TEST(Files, saveFollowsASymbolicLink) {
-  TempFolder dir;
-  dir.write("real.dat", "old\r\n");
-  std::filesystem::create_symlink(dir.path() / "real.dat", dir.path() / "link.dat");
-  fw::saveLines(FilePath::chosen(dir.str() + "/link.dat"), fw::LineBuffer{"new"});
-  EXPECT_TRUE(std::filesystem::is_symlink(dir.path() / "link.dat"));
-  EXPECT_EQ(dir.read("real.dat"), "new\r\n");
 }
 
 TEST(Files, saveRefusesReadOnlyAndMissingFoldersLeavingTheOldFile) {
@@ -85,9 +54,58 @@ TEST(Files, saveRefusesReadOnlyAndMissingFoldersLeavingTheOldFile) {
   EXPECT_EQ(dir.listing(), "ro.dat\n");
 }
 
+TEST(Files, saveReplacesTheWholeFileLeavingNoTemporaryFile) {
+  TempFolder dir;
+  dir.write("f.dat", "old old old\nsecond\n");
+  fw::saveLines(FilePath::chosen(dir.str() + "/f.dat"), fw::LineBuffer{"new", "\xE0"});
+  EXPECT_EQ(dir.read("f.dat"), "new\r\n\xE0\r\n");
+  EXPECT_EQ(dir.listing(), "f.dat\n");
+}
+
+#ifndef _WIN32
+
+namespace {
+
+mode_t modeOf(const std::filesystem::path& p) {
+  struct stat st {};
+  stat(p.c_str(), &st);
+  return st.st_mode & 07777;
+}
+
+} // namespace
+
+TEST(FilesPosix, pathsKeepTheProgramTextAndMapBackslashes) {
+  FilePath rel = FilePath::relative("common\\data\\handling.dat");
+  EXPECT_EQ(rel.text, "common\\data\\handling.dat");
+  EXPECT_EQ(rel.native, "common/data/handling.dat");
+  FilePath under = FilePath::under("/games/a\\b", "\\fleetwick.ini");
+  EXPECT_EQ(under.text, "/games/a\\b\\fleetwick.ini");
+  EXPECT_EQ(under.native, "/games/a\\b/fleetwick.ini") << "only the literal is mapped";
+  EXPECT_EQ(FilePath::relative("backup//hblist.txt").native, "backup//hblist.txt");
+}
+
+TEST(FilesPosix, saveReplacesWholeAndKeepsPermissions) {
+  TempFolder dir;
+  dir.write("f.dat", "old old old\n");
+  std::filesystem::permissions(dir.path() / "f.dat", std::filesystem::perms(0640));
+  fw::saveLines(FilePath::chosen(dir.str() + "/f.dat"), fw::LineBuffer{"new"});
+  EXPECT_EQ(dir.read("f.dat"), "new\r\n");
+  EXPECT_EQ(modeOf(dir.path() / "f.dat"), 0640u);
+  EXPECT_EQ(dir.listing(), "f.dat\n") << "no temporary file left behind";
+}
+
+TEST(FilesPosix, saveFollowsASymbolicLink) {
+  TempFolder dir;
+  dir.write("real.dat", "old\r\n");
+  std::filesystem::create_symlink(dir.path() / "real.dat", dir.path() / "link.dat");
+  fw::saveLines(FilePath::chosen(dir.str() + "/link.dat"), fw::LineBuffer{"new"});
+  EXPECT_TRUE(std::filesystem::is_symlink(dir.path() / "link.dat"));
+  EXPECT_EQ(dir.read("real.dat"), "new\r\n");
+}
+
 // A write cut short (here by the file size limit, as a full disk would) must leave the old file
 // as it was and no temporary file behind.
-TEST(Files, anInterruptedWriteLeavesTheOldFileIntact) {
+TEST(FilesPosix, anInterruptedWriteLeavesTheOldFileIntact) {
   TempFolder dir;
   const std::string old = "line one\r\nline two\r\n";
   dir.write("data.dat", old);
@@ -111,7 +129,7 @@ TEST(Files, anInterruptedWriteLeavesTheOldFileIntact) {
   EXPECT_EQ(dir.listing(), "data.dat\n");
 }
 
-TEST(Files, currentDirectoryIsKeptWholeWhateverItsLength) {
+TEST(FilesPosix, currentDirectoryIsKeptWholeWhateverItsLength) {
   TempFolder dir;
   std::filesystem::path deep = dir.path();
   for (int i = 0; i < 40; ++i)
@@ -124,3 +142,25 @@ TEST(Files, currentDirectoryIsKeptWholeWhateverItsLength) {
   EXPECT_GT(reported.size(), 800u);
   EXPECT_EQ(reported, deep.string());
 }
+
+#else
+
+TEST(FilesWindows, literalsKeepTheirBackslashes) {
+  FilePath rel = FilePath::relative("common\\data\\handling.dat");
+  EXPECT_EQ(rel.native, "common\\data\\handling.dat");
+  EXPECT_EQ(FilePath::under("C:\\Games", "\\fleetwick.ini").native, "C:\\Games\\fleetwick.ini");
+}
+
+TEST(FilesWindows, currentDirectoryIsWhatWindowsReports) {
+  TempFolder dir(true);
+  EXPECT_EQ(std::filesystem::path(fw::platform::currentDirectory()), std::filesystem::current_path());
+}
+
+TEST(FilesWindows, doubledSlashesUnderTheStartDirectoryReachTheFile) {
+  TempFolder dir(true);
+  dir.write("common/data/handling.dat", "x\r\n");
+  const std::string start = fw::platform::currentDirectory();
+  EXPECT_EQ(fw::loadLines(FilePath::under(start, "//common//data//handling.dat")), fw::LineBuffer{"x"});
+}
+
+#endif

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 #include <vector>
@@ -12,9 +13,14 @@ namespace fs = std::filesystem;
 namespace fw::test {
 
 TempFolder::TempFolder(bool enter) {
-  std::string pattern = (fs::temp_directory_path() / "fleetwick-test-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern;
+  // create_directory reports whether it made the folder, so a name taken by another test run
+  // is simply skipped.
+  std::random_device random;
+  for (int attempt = 0; path_.empty(); ++attempt) {
+    if (attempt == 100) throw std::runtime_error("cannot make a temporary folder");
+    fs::path candidate = fs::temp_directory_path() / ("fleetwick-test-" + std::to_string(random()));
+    if (fs::create_directory(candidate)) path_ = candidate;
+  }
   if (enter) {
     previous_ = fs::current_path();
     fs::current_path(path_);
