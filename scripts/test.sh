@@ -13,3 +13,21 @@ cmake --build "$build" -j"$(nproc)"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" LSAN_OPTIONS="suppressions=$root/tests/lsan.supp"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 cd "$build" && ctest --output-on-failure -j"$(nproc)"
+
+# The fuzz targets need clang and its libFuzzer runtime, so they get a build of their own; each
+# runs for a bounded time from its committed seeds.
+fuzz_build="$root/build-fuzz"
+CC=clang CXX=clang++ cmake -S "$root" -B "$fuzz_build" -DCMAKE_BUILD_TYPE=Debug -DFLEETWICK_GUI=OFF \
+  -DFLEETWICK_FUZZ=ON -DFLEETWICK_FUZZ_SECONDS=25 >/dev/null
+cmake --build "$fuzz_build" -j"$(nproc)" --target fleetwick_fuzzers
+cd "$fuzz_build" && ctest -L fuzz --output-on-failure -j2
+
+# The toolkit-free core and its tests, cross-compiled for 64-bit Windows and run under Wine.
+need_packages g++-mingw-w64-x86-64-posix wine64
+win_build="$root/build-win64"
+cmake -S "$root" -B "$win_build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
+  -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build "$win_build" -j"$(nproc)"
+# A first Wine start sets up its prefix, which takes longer than any test should.
+WINEDEBUG=-all "$(grep -o '^FLEETWICK_WINE:FILEPATH=.*' "$win_build/CMakeCache.txt" | cut -d= -f2)" wineboot --init
+cd "$win_build" && ctest -L windows --output-on-failure

@@ -15,7 +15,8 @@ std::string backupName(FileKind k, std::string_view label, int number);
 
 // Refuses a label that would not stay a plain part of a file name inside the backup folder.
 void requirePlainLabel(std::string_view label);
-// Refuses a name that is not a plain file name (a folder, "..", a path separator).
+// Refuses a name that could reach outside the backup folder ("..", ".", a path separator, a
+// character Windows reserves, a control byte). An empty name is left to fail as a missing file.
 void requirePlainName(std::string_view name);
 
 // Writes the backup file of the line under the first free number from `number` on (a file left
