@@ -1,4 +1,5 @@
 // The about box: a modal window of labels that only its title bar closes.
+#include "ModalDriver.h"
 #include "WindowTest.h"
 #include "windows/Unit6.h"
 
@@ -17,54 +18,6 @@
 #include <utility>
 
 namespace {
-
-class QtApp : public testing::Environment {
-public:
-  void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
-  void TearDown() override { app_.reset(); }
-
-private:
-  int argc_ = 1;
-  char name_[10] = "AboutTest";
-  char* argv_[2] = {name_, nullptr};
-  std::unique_ptr<QApplication> app_;
-};
-const auto* const qtApp = testing::AddGlobalTestEnvironment(new QtApp);
-
-// Shows a dialog modally with exec() and drives it from timer events: `drive` runs once the
-// dialog is the active modal window; a modal window still open five seconds later is a failure
-// and is hidden, so that exec() always returns.
-class ModalDriver : public QObject {
-public:
-  explicit ModalDriver(std::function<void(QWidget*)> drive) : drive_(std::move(drive)) { startTimer(10); }
-
-  int run(QDialog& dialog) {
-    int result = dialog.exec();
-    EXPECT_FALSE(drive_) << "the dialog never became modal";
-    return result;
-  }
-
-protected:
-  void timerEvent(QTimerEvent*) override {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal && drive_) {
-      auto drive = std::exchange(drive_, nullptr);
-      deadline_ = QDeadlineTimer(5000);
-      drive(modal);
-    } else if (modal && deadline_.hasExpired()) {
-      ADD_FAILURE() << "modal window left open: " << modal->objectName().toStdString();
-      modal->hide();
-    }
-  }
-
-private:
-  std::function<void(QWidget*)> drive_;
-  QDeadlineTimer deadline_{5000};
-};
-
-int runModal(QDialog& dialog, std::function<void(QWidget*)> drive) {
-  return ModalDriver(std::move(drive)).run(dialog);
-}
 
 class About : public fw::test::WindowTest {};
 
@@ -123,7 +76,7 @@ TEST_F(About, escapeDoesNotCloseButTheTitleBarDoes) {
   TForm6 form;
   for (int showing = 0; showing < 2; ++showing) {
     bool stayedOpen = false;
-    int result = runModal(form, [&](QWidget* modal) {
+    int result = fw::test::runModal(form, [&](QWidget* modal) {
       EXPECT_EQ(modal, &form);
       QTest::keyClick(modal, Qt::Key_Escape);
       QApplication::processEvents();

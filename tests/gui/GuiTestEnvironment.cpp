@@ -1,4 +1,4 @@
-// One QApplication for all the main window's tests, in the program's font.
+// One QApplication for all of a GUI test program's tests, in the program's font.
 #include "main/MainLayout.h"
 
 #include <QApplication>
@@ -19,7 +19,7 @@ public:
 
 private:
   int argc_ = 1;
-  char name_[17] = "main_window_test";
+  char name_[10] = "fleetwick";
   char* argv_[2] = {name_, nullptr};
   std::unique_ptr<QApplication> app_;
 };

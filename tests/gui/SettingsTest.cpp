@@ -1,5 +1,6 @@
 // The settings window: how its OK button comes alive, what OK writes and where, and what cancel,
 // browse and failures leave behind. The window is driven as the program shows it: modal.
+#include "ModalDriver.h"
 #include "Printers.h"
 #include "TempFolder.h"
 #include "WindowTest.h"
@@ -26,54 +27,6 @@
 
 namespace {
 
-class QtApp : public testing::Environment {
-public:
-  void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
-  void TearDown() override { app_.reset(); }
-
-private:
-  int argc_ = 1;
-  char name_[13] = "SettingsTest";
-  char* argv_[2] = {name_, nullptr};
-  std::unique_ptr<QApplication> app_;
-};
-const auto* const qtApp = testing::AddGlobalTestEnvironment(new QtApp);
-
-// Shows a dialog modally with exec() and drives it from timer events: `drive` runs once the
-// dialog is the active modal window; a modal window still open five seconds later is a failure
-// and is hidden, so that exec() always returns.
-class ModalDriver : public QObject {
-public:
-  explicit ModalDriver(std::function<void(QWidget*)> drive) : drive_(std::move(drive)) { startTimer(10); }
-
-  int run(QDialog& dialog) {
-    int result = dialog.exec();
-    EXPECT_FALSE(drive_) << "the dialog never became modal";
-    return result;
-  }
-
-protected:
-  void timerEvent(QTimerEvent*) override {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal && drive_) {
-      auto drive = std::exchange(drive_, nullptr);
-      deadline_ = QDeadlineTimer(5000);
-      drive(modal);
-    } else if (modal && deadline_.hasExpired()) {
-      ADD_FAILURE() << "modal window left open: " << modal->objectName().toStdString();
-      modal->hide();
-    }
-  }
-
-private:
-  std::function<void(QWidget*)> drive_;
-  QDeadlineTimer deadline_{5000};
-};
-
-int runModal(QDialog& dialog, std::function<void(QWidget*)> drive) {
-  return ModalDriver(std::move(drive)).run(dialog);
-}
-
 class Settings : public fw::test::WindowTest {
 protected:
   void SetUp() override { main.Buffer = game.str(); }
@@ -90,7 +43,7 @@ TEST_F(Settings, windowFollowsTheDesign) {
   EXPECT_FALSE(form.isVisible());
   EXPECT_EQ(form.windowTitle(), QStringLiteral("Параметры"));
   EXPECT_NE(form.minimumSize(), form.maximumSize()) << "the border is sizeable";
-  runModal(form, [&](QWidget*) {
+  fw::test::runModal(form, [&](QWidget*) {
     // The size is the frame's; offscreen windows have a thin one.
     QRect frame = form.frameGeometry();
     EXPECT_EQ(frame.size(), QSize(434, 175));
@@ -155,7 +108,7 @@ TEST_F(Settings, okIsEnabledAtCreationOnlyByAPathFromTheSettingsFile) {
 
 TEST_F(Settings, typingEnablesOkForGood) {
   TForm7 form(main, dialogs);
-  runModal(form, [&](QWidget*) {
+  fw::test::runModal(form, [&](QWidget*) {
     EXPECT_FALSE(form.Button3->isEnabled());
     type(form.Edit2, QStringLiteral("x"));
     EXPECT_TRUE(form.Button3->isEnabled());
@@ -171,7 +124,7 @@ TEST_F(Settings, okWritesBothLinesToTheStartDirectoryAndCloses) {
   main.Edit15 = "old game";
   TForm7 form(main, dialogs);
   fw::test::TempFolder elsewhere(true); // the current directory has moved since start-up
-  int result = runModal(form, [&](QWidget*) {
+  int result = fw::test::runModal(form, [&](QWidget*) {
     form.Edit1->clear();
     type(form.Edit2, QStringLiteral(" \"D:\\Игры\\velmora.exe\" -w"));
     QTest::mouseClick(form.Button3, Qt::LeftButton);
@@ -193,13 +146,13 @@ TEST_F(Settings, oneLineFileReadAtStartUpIsSavedWithTwoLines) {
   main.Edit14 = main.Memo10.at(0);
   main.Edit15 = main.Memo10.at(1);
   TForm7 form(main, dialogs);
-  runModal(form, [&](QWidget*) { form.Button3->click(); });
+  fw::test::runModal(form, [&](QWidget*) { form.Button3->click(); });
   EXPECT_EQ(ini(), "C:\\crate.exe\r\n\r\n");
 }
 
 TEST_F(Settings, enterInAPathFieldPressesNothing) {
   TForm7 form(main, dialogs);
-  runModal(form, [&](QWidget*) {
+  fw::test::runModal(form, [&](QWidget*) {
     type(form.Edit1, QStringLiteral("C:\\crate.exe"));
     EXPECT_FALSE(form.Button3->isDefault());
     QTest::keyClick(form.Edit1, Qt::Key_Return);
@@ -227,7 +180,7 @@ TEST_F(Settings, everyWayOfCancellingKeepsTheTypedTextAndWritesNothing) {
     main.Edit15 = "";
     main.Memo10 = fw::LineBuffer{"Memo10"};
     TForm7 form(main, dialogs);
-    int result = runModal(form, [&](QWidget*) {
+    int result = fw::test::runModal(form, [&](QWidget*) {
       type(form.Edit1, QStringLiteral("2"));
       type(form.Edit2, QStringLiteral("game"));
       way.cancel(form);
@@ -239,7 +192,7 @@ TEST_F(Settings, everyWayOfCancellingKeepsTheTypedTextAndWritesNothing) {
     EXPECT_EQ(main.Memo10, fw::LineBuffer{"Memo10"});
 
     // Shown again: the typed text is there, OK is alive and saves it.
-    runModal(form, [&](QWidget*) {
+    fw::test::runModal(form, [&](QWidget*) {
       EXPECT_EQ(form.Edit1->text(), QStringLiteral("editor2"));
       EXPECT_EQ(form.Edit2->text(), QStringLiteral("game"));
       EXPECT_TRUE(form.Button3->isEnabled());
@@ -254,7 +207,7 @@ TEST_F(Settings, browseSharesOneRememberedPathAndCancelChangesNothing) {
   TForm7 form(main, dialogs);
   dialogs.answers = {std::nullopt, QStringLiteral("/games/crate view/cv.exe"),
                      QStringLiteral("/games/velmora.exe"), std::nullopt};
-  runModal(form, [&](QWidget*) {
+  fw::test::runModal(form, [&](QWidget*) {
     form.Button1->click();
     EXPECT_EQ(form.Edit1->text(), QString());
     EXPECT_FALSE(form.Button3->isEnabled()) << "a cancelled browse changes nothing";
@@ -274,7 +227,7 @@ TEST_F(Settings, readOnlyFileKeepsTheWindowOpenWithTheNewPathsInUse) {
   game.write("fleetwick.ini", "old\r\n");
   game.makeReadOnly("fleetwick.ini");
   TForm7 form(main, dialogs);
-  runModal(form, [&](QWidget*) {
+  fw::test::runModal(form, [&](QWidget*) {
     type(form.Edit1, QStringLiteral("new"));
     form.Button3->click();
     QApplication::processEvents();
@@ -292,7 +245,7 @@ TEST_F(Settings, readOnlyFileKeepsTheWindowOpenWithTheNewPathsInUse) {
 TEST_F(Settings, missingStartDirectoryFailsWithItsPath) {
   main.Buffer = game.str() + "/gone";
   TForm7 form(main, dialogs);
-  runModal(form, [&](QWidget*) {
+  fw::test::runModal(form, [&](QWidget*) {
     type(form.Edit2, QStringLiteral("g"));
     form.Button3->click();
     EXPECT_TRUE(form.isVisible());
@@ -307,7 +260,7 @@ TEST_F(Settings, missingStartDirectoryFailsWithItsPath) {
 TEST_F(Settings, textOutsideWindows1251IsRefusedAndNothingChanges) {
   main.Edit14 = "keep";
   TForm7 form(main, dialogs);
-  runModal(form, [&](QWidget*) {
+  fw::test::runModal(form, [&](QWidget*) {
     form.Edit2->setText(QStringLiteral("C:\\游戏\\v.exe"));
     form.Button3->click();
     EXPECT_TRUE(form.isVisible());

@@ -21,19 +21,6 @@
 
 namespace {
 
-class QtApp : public testing::Environment {
-public:
-  void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
-  void TearDown() override { app_.reset(); }
-
-private:
-  int argc_ = 1;
-  char name_[12] = "ViewerTest";
-  char* argv_[2] = {name_, nullptr};
-  std::unique_ptr<QApplication> app_;
-};
-const auto* const qtApp = testing::AddGlobalTestEnvironment(new QtApp);
-
 struct Viewer {
   const char* name;
   const char* caption;
