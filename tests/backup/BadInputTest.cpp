@@ -178,11 +178,6 @@ std::vector<DataCase> damagedDataFiles() {
 
 class BadInput : public fw::test::GameFixture {
 protected:
-  void write(FileKind k, const std::string& text) {
-    fw::fieldsOf(s, k).input.Text = text;
-    fw::writeRecord(s, k, services);
-  }
-
   // Every file the program may touch, with its bytes.
   std::map<std::string, std::string> snapshot() {
     std::map<std::string, std::string> files;

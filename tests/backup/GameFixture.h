@@ -3,6 +3,8 @@
 
 #include "Printers.h"
 #include "TempFolder.h"
+#include "backup/RecordWriter.h"
+#include "backup/Restore.h"
 #include "common/Cp1251.h"
 #include "common/Errors.h"
 #include "common/Services.h"
@@ -35,6 +37,18 @@ protected:
   void lookUp(const std::string& text, Category c = Category::Car) {
     s.vehicleList(c).Text = text;
     lookup(s, c);
+  }
+
+  // The row's OK button with the text typed into its input.
+  void write(FileKind k, const std::string& text) {
+    fieldsOf(s, k).input.Text = text;
+    writeRecord(s, k, services);
+  }
+
+  // "Восстановить" with the name chosen on the kind's restore page.
+  void restore(FileKind k, const std::string& name) {
+    fieldsOf(s, k).names.Text = name;
+    restoreBackup(s, k, services);
   }
 
   template <class Handler> std::string errorOf(Handler&& handler) {

@@ -8,14 +8,6 @@ using fw::LineBuffer;
 
 class Restore : public fw::test::GameFixture {
 protected:
-  void write(FileKind k, const std::string& text) {
-    fw::fieldsOf(s, k).input.Text = text;
-    fw::writeRecord(s, k, services);
-  }
-  void restore(FileKind k, const std::string& name) {
-    fw::fieldsOf(s, k).names.Text = name;
-    fw::restoreBackup(s, k, services);
-  }
   std::string handlingLine(int i) {
     return std::string(LineBuffer::fromBytes(game.read("common/data/handling.dat")).at(i));
   }

@@ -6,10 +6,6 @@ using fw::LineBuffer;
 
 class Writer : public fw::test::GameFixture {
 protected:
-  void write(FileKind k, const std::string& text) {
-    fw::fieldsOf(s, k).input.Text = text;
-    fw::writeRecord(s, k, services);
-  }
   std::string utf8Log(std::size_t i) { return fw::cp1251::toUtf8(s.Memo4.at(static_cast<std::int64_t>(i))); }
 };
 
