@@ -16,16 +16,10 @@
 
 namespace {
 
-// A path the user chose: the operating system gets it in its own encoding, the error message
-// shows it with every character the code page lacks as "?".
+// A path the user chose, in the operating system's own encoding; the error box reads a message
+// in that encoding back (fw::messageText).
 fw::FilePath chosenPath(const QString& chosen) {
-  const QString path = QDir::toNativeSeparators(chosen);
-  std::string shown;
-  for (QChar c : path)
-    shown += fw::fromQString(QString(c)).value_or("?");
-  fw::FilePath p = fw::FilePath::chosen(QFile::encodeName(path).toStdString());
-  p.text = shown;
-  return p;
+  return fw::FilePath::chosen(QFile::encodeName(QDir::toNativeSeparators(chosen)).toStdString());
 }
 
 } // namespace
