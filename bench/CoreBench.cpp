@@ -42,29 +42,29 @@ struct Started {
 
 void Lookup(benchmark::State& state) {
   Started game(static_cast<std::size_t>(state.range(0)));
-  game.s.ComboBox1.Text = "ADMIRAL";
+  game.s.vehicleList(fw::Category::Car).text = "ADMIRAL";
   for (auto _ : state)
-    fw::lookup(game.s, fw::Category::Car);
-  if (!game.s.Records[2].Found) state.SkipWithError("the lookup missed");
+    fw::lookUpVehicle(game.s, fw::Category::Car);
+  if (!game.s.file(fw::FileKind::Carcols).record.found) state.SkipWithError("the lookup missed");
 }
 
 void WritePath(benchmark::State& state) {
   Started game(static_cast<std::size_t>(state.range(0)));
-  game.s.ComboBox1.Text = "ADMIRAL";
-  fw::lookup(game.s, fw::Category::Car);
+  game.s.vehicleList(fw::Category::Car).text = "ADMIRAL";
+  fw::lookUpVehicle(game.s, fw::Category::Car);
   for (auto _ : state) {
-    game.s.Edit2.Text = "1700.0 2.2 0.0";
-    fw::writeRecord(game.s, fw::FileKind::Handling, game.services);
+    game.s.file(fw::FileKind::Handling).input.text = "1700.0 2.2 0.0";
+    fw::writeLine(game.s, fw::FileKind::Handling, game.services);
   }
 }
 
 void Restore(benchmark::State& state) {
   Started game(static_cast<std::size_t>(state.range(0)));
-  game.s.ComboBox1.Text = "ADMIRAL";
-  fw::lookup(game.s, fw::Category::Car);
-  fw::writeRecord(game.s, fw::FileKind::Handling, game.services);
+  game.s.vehicleList(fw::Category::Car).text = "ADMIRAL";
+  fw::lookUpVehicle(game.s, fw::Category::Car);
+  fw::writeLine(game.s, fw::FileKind::Handling, game.services);
   for (auto _ : state)
-    fw::restoreBackup(game.s, fw::FileKind::Handling, game.services);
+    fw::restoreLine(game.s, fw::FileKind::Handling, game.services);
 }
 
 void CopyDataFile(benchmark::State& state) {

@@ -2,8 +2,12 @@
 // that libFuzzer keeps the input as a crash artifact.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <string_view>
 
 #define FUZZ_CHECK(condition, what)                                                                          \
   do {                                                                                                       \

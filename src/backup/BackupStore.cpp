@@ -9,8 +9,8 @@
 namespace fw::backup {
 
 int nextNumber(MainState& s, FileKind k) {
-  s.Hb = std::to_string(fieldsOf(s, k).names.Items.size());
-  return toInteger(s.Hb) + 1;
+  s.backupCount = std::to_string(s.file(k).backupNames.items.size());
+  return toInteger(s.backupCount) + 1;
 }
 
 std::string backupName(FileKind k, std::string_view label, int number) {
@@ -29,7 +29,7 @@ bool unsafeForFileName(std::string_view text) {
 }
 
 FilePath backupPath(const MainState& s, FileKind k, std::string_view label, int number) {
-  return FilePath::under(s.Buffer, kindInfo(k).backupDir + backupName(k, label, number));
+  return FilePath::under(s.startDirectory, kindInfo(k).backupDir + backupName(k, label, number));
 }
 
 } // namespace
@@ -46,24 +46,33 @@ void requirePlainName(std::string_view name) {
                 cp1251::fromUtf8("\" не имя резервной копии, ничего не изменено"));
 }
 
+void reloadLists(MainState& s, FileKind k) {
+  DataFileState& f = s.file(k);
+  if (FilePath names = FilePath::under(s.startDirectory, kindInfo(k).nameList); exists(names))
+    f.backupNames.items = loadLines(names).lines();
+  if (FilePath dated = FilePath::under(s.startDirectory, kindInfo(k).datedList); exists(dated)) {
+    LineBuffer onDisk = loadLines(dated);
+    if (!(onDisk == f.datedListOnDisk)) f.datedList = onDisk;
+    f.datedListOnDisk = std::move(onDisk);
+  }
+}
+
 int writeBackupFile(MainState& s, FileKind k, const std::string& label, int number, const std::string& line) {
-  while (exists(backupPath(s, k, label, number)))
+  while (!createLines(backupPath(s, k, label, number), LineBuffer{line}))
     ++number;
-  s.Memo5.clear();
-  s.Memo5.append(line);
-  saveLines(backupPath(s, k, label, number), s.Memo5);
   return number;
 }
 
 void recordInLists(MainState& s, FileKind k, const std::string& label, int number,
                    const std::string& timestamp) {
-  KindFields f = fieldsOf(s, k);
+  DataFileState& f = s.file(k);
   const std::string name = backupName(k, label, number);
-  f.names.Items.insert(f.names.Items.begin(), name);
-  f.names.Text = name;
-  f.dated.insert(0, name + "          " + timestamp);
-  saveLines(FilePath::under(s.Buffer, kindInfo(k).datedList), f.dated);
-  saveLines(FilePath::under(s.Buffer, kindInfo(k).nameList), LineBuffer(f.names.Items));
+  f.backupNames.items.insert(f.backupNames.items.begin(), name);
+  f.backupNames.text = name;
+  f.datedList.insert(0, name + "          " + timestamp);
+  saveLines(FilePath::under(s.startDirectory, kindInfo(k).datedList), f.datedList);
+  f.datedListOnDisk = f.datedList;
+  saveLines(FilePath::under(s.startDirectory, kindInfo(k).nameList), LineBuffer(f.backupNames.items));
 }
 
 } // namespace fw::backup

@@ -8,7 +8,7 @@
 
 namespace fw::backup {
 
-// The name list's entry count plus one; the count passes through Hb.
+// The name list's entry count plus one; the count passes through the backup count field.
 int nextNumber(MainState& s, FileKind k);
 
 std::string backupName(FileKind k, std::string_view label, int number);
@@ -19,8 +19,12 @@ void requirePlainLabel(std::string_view label);
 // character Windows reserves, a control byte). An empty name is left to fail as a missing file.
 void requirePlainName(std::string_view name);
 
+// Takes the kind's lists from disk, where another copy of the program may have added backups since
+// this one read them. The dated list keeps the user's edits unless its file changed meanwhile.
+void reloadLists(MainState& s, FileKind k);
+
 // Writes the backup file of the line under the first free number from `number` on (a file left
-// by a lost name list is never overwritten) and returns the number used.
+// by a lost name list, or written meanwhile, is never overwritten) and returns the number used.
 int writeBackupFile(MainState& s, FileKind k, const std::string& label, int number, const std::string& line);
 
 // Puts the new backup at the top of both lists, in memory and on disk.

@@ -8,23 +8,22 @@
 namespace fw::backup {
 
 void requireLookedUp(const MainState& s, FileKind k) {
-  const RecordMatch& r = s.Records[indexOf(k)];
-  if (!r.Found || s.Label1 != s.LookupLabel || s.Label1.empty())
+  const RecordMatch& r = s.file(k).record;
+  if (!r.found || s.vehicleLabel != s.lookedUpLabel || s.vehicleLabel.empty())
     throw Error(cp1251::fromUtf8("Строка машины в ") + kindInfo(k).fileName +
                 cp1251::fromUtf8(" не найдена. Выберите машину и нажмите \"ОК\""));
 }
 
-void requireVehicleLine(MainState& s, FileKind k, std::int64_t index) {
-  KindFields f = fieldsOf(s, k);
-  if (scan::firstField(f.lines.at(index)) != f.record.Key)
+void requireVehicleLine(const MainState& s, FileKind k, std::int64_t index) {
+  const DataFileState& f = s.file(k);
+  if (scan::firstField(f.lines.at(index)) != f.record.key)
     throw Error(std::string(kindInfo(k).fileName) +
                 cp1251::fromUtf8(" изменился на диске, ничего не записано. Найдите машину заново"));
 }
 
 void requireOwnBackup(const MainState& s, FileKind k, std::string_view line) {
-  const RecordMatch& r = s.Records[indexOf(k)];
-  if (scan::firstField(line) != r.Key)
-    throw Error(cp1251::fromUtf8("Эта резервная копия не для ") + s.Label1 +
+  if (scan::firstField(line) != s.file(k).record.key)
+    throw Error(cp1251::fromUtf8("Эта резервная копия не для ") + s.vehicleLabel +
                 cp1251::fromUtf8(", ничего не изменено"));
 }
 

@@ -8,10 +8,10 @@
 
 namespace fw::backup {
 
-// Refuses when the last lookup found no line of this file for the vehicle in Label1.
+// Refuses when the last lookup found no line of this file for the vehicle in the vehicle label.
 void requireLookedUp(const MainState& s, FileKind k);
 // Refuses when the line at index no longer belongs to the vehicle (the file changed on disk).
-void requireVehicleLine(MainState& s, FileKind k, std::int64_t index);
+void requireVehicleLine(const MainState& s, FileKind k, std::int64_t index);
 // Refuses a backup whose line is not the vehicle's.
 void requireOwnBackup(const MainState& s, FileKind k, std::string_view line);
 

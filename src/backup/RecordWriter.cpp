@@ -1,5 +1,7 @@
 // The order of the steps is what keeps the user's data safe: the file is re-read, the old line is
-// backed up and recorded in both lists, and only then is the data file replaced.
+// backed up and recorded in both lists, and only then is the data file replaced; all of it under the
+// game folder's lock, with the lists as they are on disk, so that other copies of the program lose
+// nothing of theirs.
 #include "backup/RecordWriter.h"
 
 #include "backup/BackupStore.h"
@@ -11,49 +13,48 @@
 #include "common/Integer.h"
 
 namespace fw {
-namespace {
 
-std::string newLine(const MainState& s, FileKind k, const std::string& text) {
+std::string replacementLine(const MainState& s, FileKind k, const std::string& text) {
   switch (k) {
-  case FileKind::Vehicles: return s.Edit7 + ", " + s.Edit7 + ", " + text;
-  case FileKind::Carcols: return s.Edit7 + ", " + text;
+  case FileKind::Vehicles: return s.modelName + ", " + s.modelName + ", " + text;
+  case FileKind::Carcols: return s.modelName + ", " + text;
   case FileKind::Handling: break;
   }
-  return s.Label1 + " " + text;
+  return s.vehicleLabel + " " + text;
 }
 
-} // namespace
-
-void writeRecord(MainState& s, FileKind k, const Services& services) {
+void writeLine(MainState& s, FileKind k, const Services& services) {
   const KindInfo& info = kindInfo(k);
-  KindFields f = fieldsOf(s, k);
-  const FilePath path = FilePath::under(s.Buffer, info.dataFile);
+  DataFileState& f = s.file(k);
+  const FilePath path = FilePath::under(s.startDirectory, info.dataFile);
 
+  const GameFolderLock lock(s.startDirectory);
   f.lines = loadLines(path);
+  backup::reloadLists(s, k);
   int number = backup::nextNumber(s, k);
-  const std::int32_t index = toInteger(f.index);
+  const std::int32_t index = toInteger(f.lineIndex);
   backup::requireLookedUp(s, k);
   backup::requireVehicleLine(s, k, index);
-  const std::string label = s.Label1;
+  const std::string label = s.vehicleLabel;
   backup::requirePlainLabel(label);
 
-  const std::string replacement = newLine(s, k, f.input.Text);
+  const std::string replacement = replacementLine(s, k, f.input.text);
   if (replacement.find_first_of("\r\n") != std::string::npos)
     throw Error(cp1251::fromUtf8("Строка не может содержать перевод строки, ничего не записано"));
 
   number = backup::writeBackupFile(s, k, label, number, std::string(f.lines.at(index)));
-  s.Memo4.append(cp1251::fromUtf8("Резервная копия ") + backup::backupName(k, label, number) +
-                 cp1251::fromUtf8(" создана..."));
+  s.log.append(cp1251::fromUtf8("Резервная копия ") + backup::backupName(k, label, number) +
+               cp1251::fromUtf8(" создана..."));
   backup::recordInLists(s, k, label, number, services.timestamp());
 
   f.lines.erase(static_cast<std::size_t>(index));
   f.lines.insert(static_cast<std::size_t>(index), replacement);
   saveLines(path, f.lines);
-  s.Memo4.append(std::string(info.fileName) + cp1251::fromUtf8(" записан..."));
+  s.log.append(std::string(info.fileName) + cp1251::fromUtf8(" записан..."));
   // The file now holds exactly these lines: no line holds a line break, so reading it back
   // would give them again.
   services.reloadViewer(k, f.lines);
-  f.input.Text.clear();
+  f.input.text.clear();
 }
 
 } // namespace fw

@@ -6,6 +6,10 @@
 
 namespace fw {
 
-void writeRecord(MainState& s, FileKind k, const Services& services); // Button5Click .. Button7Click
+// The line that replaces the vehicle's line: the vehicle label or model name, then the typed text.
+std::string replacementLine(const MainState& s, FileKind k, const std::string& text);
+
+// The OK button of a file's input row.
+void writeLine(MainState& s, FileKind k, const Services& services);
 
 } // namespace fw

@@ -11,24 +11,25 @@
 
 namespace fw {
 
-void restoreBackup(MainState& s, FileKind k, const Services& services) {
+void restoreLine(MainState& s, FileKind k, const Services& services) {
   const KindInfo& info = kindInfo(k);
-  KindFields f = fieldsOf(s, k);
-  const std::string name = f.names.Text;
+  DataFileState& f = s.file(k);
+  const std::string name = f.backupNames.text;
 
   backup::requirePlainName(name);
-  s.Memo9 = loadLines(FilePath::relative(info.restoreDir + name));
-  const std::int32_t index = toInteger(f.index);
+  const LineBuffer backupLines = loadLines(FilePath::relative(info.restoreDir + name));
+  const std::int32_t index = toInteger(f.lineIndex);
   backup::requireLookedUp(s, k);
+  const GameFolderLock lock(s.startDirectory);
   const FilePath path = FilePath::relative(info.relativeFile);
   f.lines = loadLines(path);
   backup::requireVehicleLine(s, k, index);
-  backup::requireOwnBackup(s, k, s.Memo9.at(0));
+  backup::requireOwnBackup(s, k, backupLines.at(0));
 
   f.lines.erase(static_cast<std::size_t>(index));
-  f.lines.insert(static_cast<std::size_t>(index), std::string(s.Memo9.at(0)));
+  f.lines.insert(static_cast<std::size_t>(index), std::string(backupLines.at(0)));
   saveLines(path, f.lines);
-  s.Memo4.append(cp1251::fromUtf8("Резервная копия ") + name + cp1251::fromUtf8(" восстановлена..."));
+  s.log.append(cp1251::fromUtf8("Резервная копия ") + name + cp1251::fromUtf8(" восстановлена..."));
   services.reloadViewer(k, f.lines); // what the file now holds, as after a write
 }
 

@@ -6,6 +6,7 @@
 
 namespace fw {
 
-void restoreBackup(MainState& s, FileKind k, const Services& services); // Button12Click .. Button14Click
+// "Восстановить" on a file's restore page: the backup its list names goes to the vehicle's line.
+void restoreLine(MainState& s, FileKind k, const Services& services);
 
 } // namespace fw

@@ -48,27 +48,41 @@ std::optional<std::string> encode(std::u16string_view text) {
   return out;
 }
 
-std::string fromUtf8(std::string_view utf8) {
-  std::u16string wide;
-  for (std::size_t i = 0; i < utf8.size();) {
-    auto b = static_cast<unsigned char>(utf8[i]);
-    if (b < 0x80) {
-      wide.push_back(b);
-      i += 1;
-    } else if ((b & 0xE0) == 0xC0 && i + 1 < utf8.size()) {
-      wide.push_back(static_cast<char16_t>(((b & 0x1F) << 6) | (utf8[i + 1] & 0x3F)));
-      i += 2;
-    } else if ((b & 0xF0) == 0xE0 && i + 2 < utf8.size()) {
-      wide.push_back(
-          static_cast<char16_t>(((b & 0x0F) << 12) | ((utf8[i + 1] & 0x3F) << 6) | (utf8[i + 2] & 0x3F)));
-      i += 3;
-    } else {
-      throw std::invalid_argument("text outside Windows-1251");
-    }
+namespace {
+
+// The next code point of a well-formed sequence, or nothing; overlong forms and surrogates are
+// malformed too, so that no two byte strings stand for the same text.
+std::optional<char32_t> nextCodePoint(std::string_view text, std::size_t& at) {
+  const auto lead = static_cast<unsigned char>(text[at++]);
+  if (lead < 0x80) return lead;
+  const int extra = lead >= 0xF5 ? -1 : lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC2 ? 1 : -1;
+  if (extra < 0 || at + static_cast<std::size_t>(extra) > text.size()) return std::nullopt;
+  char32_t c = lead & (0x3F >> extra);
+  for (int i = 0; i < extra; ++i) {
+    const auto next = static_cast<unsigned char>(text[at++]);
+    if ((next & 0xC0) != 0x80) return std::nullopt;
+    c = (c << 6) | (next & 0x3F);
   }
-  auto bytes = encode(wide);
-  if (!bytes) throw std::invalid_argument("text outside Windows-1251");
-  return *bytes;
+  constexpr char32_t kLeast[] = {0, 0x80, 0x800, 0x10000};
+  if (c < kLeast[extra] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return std::nullopt;
+  return c;
+}
+
+} // namespace
+
+std::optional<std::string> fromUtf8Text(std::string_view utf8) {
+  std::u16string wide;
+  for (std::size_t at = 0; at < utf8.size();) {
+    const auto c = nextCodePoint(utf8, at);
+    if (!c || *c > 0xFFFF) return std::nullopt; // beyond the BMP nothing is in Windows-1251
+    wide.push_back(static_cast<char16_t>(*c));
+  }
+  return encode(wide);
+}
+
+std::string fromUtf8(std::string_view utf8) {
+  if (auto bytes = fromUtf8Text(utf8)) return *bytes;
+  throw std::invalid_argument("text outside Windows-1251");
 }
 
 std::string toUtf8(std::string_view bytes) {
@@ -86,6 +100,14 @@ std::string toUtf8(std::string_view bytes) {
     }
   }
   return out;
+}
+
+std::string toSystem(std::string_view bytes) {
+#ifdef _WIN32
+  return std::string(bytes);
+#else
+  return toUtf8(bytes);
+#endif
 }
 
 } // namespace fw::cp1251

@@ -12,9 +12,16 @@ std::u16string decode(std::string_view bytes);
 // Nothing when a character has no Windows-1251 byte (never a silent "?").
 std::optional<std::string> encode(std::u16string_view text);
 
+// UTF-8 text as Windows-1251 bytes; nothing when it is no well-formed UTF-8 or holds a character
+// that Windows-1251 lacks.
+std::optional<std::string> fromUtf8Text(std::string_view utf8);
 // The program's own texts are written in UTF-8 in the source; this gives their bytes.
 // Only for literals that are known to be representable.
 std::string fromUtf8(std::string_view utf8);
 std::string toUtf8(std::string_view bytes);
+
+// The text as the operating system's narrow calls take it (a command line, a path): on Windows the
+// bytes themselves, which its ANSI calls read in the system's code page; elsewhere UTF-8.
+std::string toSystem(std::string_view bytes);
 
 } // namespace fw::cp1251

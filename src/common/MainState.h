@@ -1,5 +1,5 @@
-// The main window's whole working state as plain data. Members carry the names of the controls
-// they stand for; the window renders this struct and nothing else holds state.
+// The main window's whole working state as plain data: what its controls show and the hidden
+// fields the handlers talk through. The window renders this struct and nothing else holds state.
 // All text is Windows-1251 bytes.
 #pragma once
 
@@ -23,80 +23,71 @@ inline std::size_t indexOf(FileKind k) { return static_cast<std::size_t>(k); }
 
 // A drop-down list with editable text.
 struct ComboState {
-  std::vector<std::string> Items;
-  std::string Text;
-  bool Visible = true;
+  std::vector<std::string> items;
+  std::string text;
+  bool visible = true;
 };
 
 struct ButtonState {
-  bool Enabled = true;
-  bool Visible = true;
+  bool enabled = true;
+  bool visible = true;
 };
 
 struct InputState {
-  std::string Text;
-  bool Enabled = false;
+  std::string text;
+  bool enabled = false;
 };
 
-// What the last lookup established for one data file: whether the line at the file's index
-// field belongs to the vehicle, and the first field it was matched by.
+// What the last lookup established for one data file: whether the line at the file's line index
+// belongs to the vehicle, and the first field it was matched by.
 struct RecordMatch {
-  bool Found = false;
-  std::string Key;
+  bool found = false;
+  std::string key;
+};
+
+// Everything the window keeps for one data file: its lines, the looked-up vehicle's line, the
+// input row that writes it and the restore page that lists its backups.
+struct DataFileState {
+  LineBuffer lines;
+  std::string lineIndex; // decimal text, as the lookup left it
+  RecordMatch record;
+  InputState input;
+  ButtonState writeButton{false};
+  std::string hint;
+  ComboState backupNames; // newest first; its text names the backup to restore
+  ButtonState restoreButton;
+  LineBuffer datedList{""};   // the backups with their times, as the user may have edited it
+  LineBuffer datedListOnDisk; // the dated list file as this program last read or wrote it
 };
 
 struct MainState {
   MainState();
 
-  // Selection group "Что заменить? ".
-  bool RadioButton1 = true, RadioButton2 = false, RadioButton3 = false, RadioButton4 = false;
-  ComboState ComboBox1, ComboBox2, ComboBox3, ComboBox4;
-  ButtonState Button1, Button2, Button3, Button4;
+  // The selection: a category and, per category, a vehicle list and its lookup button.
+  Category category = Category::Car;
+  std::array<ComboState, 4> vehicleLists;
+  std::array<ButtonState, 4> lookupButtons;
 
-  LineBuffer Memo4{""}; // the log
+  LineBuffer log{""};
+  std::string vehicleLabel;  // the text of the vehicle list at the last lookup, shown in red
+  std::string carcolsRemark; // a red label in the carcols row; only ever cleared
+  int restorePage = 0;       // the restore page shown: a FileKind's index
+  std::array<DataFileState, 3> files;
 
-  std::string Label1, Label2, Label3, Label4, Label5;
-  InputState Edit2, Edit3, Edit4;
-  ButtonState Button5{false}, Button6{false}, Button7{false};
+  // Hidden working fields. The section bounds and the model name start with texts that are no
+  // numbers or names, as the window's design has them.
+  std::string startDirectory;
+  std::string handlingBound = "Edit13", vehiclesBound = "Edit11", carcolsBound = "Edit12";
+  std::string modelName = "Edit7";
+  std::string ideSearchText = "Edit8"; // boats and helicopters: how their vehicles.ide line starts
+  std::string backupCount = "0";       // the name list's length when the last backup was numbered
+  LineBuffer settingsLines{"Memo10"};
+  std::string archiveEditorPath, gamePath;
+  std::string lookedUpLabel; // the vehicle label the file's records were found for
 
-  // Restore pages.
-  int PageControl1 = 0;
-  ComboState ComboBox5, ComboBox6, ComboBox7;
-  ButtonState Button12, Button13, Button14;
-  LineBuffer Memo6{""}, Memo7{""}, Memo8{""};
-
-  // Working fields.
-  std::string Buffer;
-  LineBuffer Memo1, Memo2, Memo3;
-  std::string Edit13 = "Edit13", Edit11 = "Edit11", Edit12 = "Edit12";
-  std::string Edit1 = "Edit1", Edit5 = "Edit5", Edit6 = "admiral,";
-  std::string Edit7 = "Edit7", Edit8 = "Edit8";
-  std::string Hb = "0";
-  LineBuffer Memo5{"Memo5"}, Memo9{"Memo9"}, Memo10{"Memo10"};
-  std::string Edit14, Edit15;
-
-  // The vehicle label the last lookup set, and per file what it found for that vehicle.
-  std::string LookupLabel;
-  std::array<RecordMatch, 3> Records;
-
-  bool checked(Category c) const;
-  void check(Category c);
-  ComboState& vehicleList(Category c);
-  ButtonState& lookupButton(Category c);
+  DataFileState& file(FileKind k) { return files[indexOf(k)]; }
+  const DataFileState& file(FileKind k) const { return files[indexOf(k)]; }
+  ComboState& vehicleList(Category c) { return vehicleLists[indexOf(c)]; }
 };
-
-// The per-file-kind fields of the main window, gathered so that one routine serves all three.
-struct KindFields {
-  InputState& input;
-  ButtonState& writeButton;
-  LineBuffer& lines;  // Memo1..Memo3
-  std::string& index; // Edit1, Edit5, Edit6
-  ComboState& names;  // ComboBox5..ComboBox7
-  LineBuffer& dated;  // Memo6..Memo8
-  ButtonState& restoreButton;
-  RecordMatch& record;
-};
-
-KindFields fieldsOf(MainState& s, FileKind k);
 
 } // namespace fw

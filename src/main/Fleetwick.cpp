@@ -1,11 +1,11 @@
 #include "main/Fleetwick.h"
 
-#include "main/Main.h"
 #include "main/MainLayout.h"
+#include "main/MainWindow.h"
+#include "windows/AboutBox.h"
 #include "windows/ErrorGuard.h"
-#include "windows/Unit6.h"
-#include "windows/Unit7.h"
-#include "windows/Viewer.h"
+#include "windows/SettingsWindow.h"
+#include "windows/ViewerWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -16,7 +16,6 @@
 #include <memory>
 
 namespace fw {
-namespace {} // namespace
 
 void captureWhenShown(QApplication& app, QWidget& window, const QString& file) {
   // The window system maps and paints the window in its own time: poll until it is exposed, then
@@ -44,20 +43,19 @@ Windows::~Windows() = default;
 std::unique_ptr<Windows> createWindows(Dialogs& dialogs) {
   auto windows = std::make_unique<Windows>();
   bool created = guarded(dialogs, nullptr, [&] {
-    windows->form1 = std::make_unique<TForm1>(dialogs);
-    windows->form2 = std::make_unique<TForm2>();
-    windows->form3 = std::make_unique<TForm3>();
-    windows->form4 = std::make_unique<TForm4>();
-    windows->form6 = std::make_unique<TForm6>();
-    windows->form7 = std::make_unique<TForm7>(windows->form1->state(), dialogs);
+    windows->main = std::make_unique<MainWindow>(dialogs);
+    for (FileKind k : kFileKinds)
+      windows->viewers[indexOf(k)] = std::make_unique<ViewerWindow>(k);
+    windows->about = std::make_unique<AboutBox>();
+    windows->settings = std::make_unique<SettingsWindow>(windows->main->state(), dialogs);
   });
   if (!created) return nullptr;
-  windows->form1->setWindows({windows->form2.get(), windows->form3.get(), windows->form4.get()},
-                             windows->form6.get(), windows->form7.get());
+  windows->main->setWindows({windows->viewers[0].get(), windows->viewers[1].get(), windows->viewers[2].get()},
+                            windows->about.get(), windows->settings.get());
   // Closing the main window ends the program, whichever other windows are open.
-  for (QWidget* w :
-       std::initializer_list<QWidget*>{windows->form2.get(), windows->form3.get(), windows->form4.get(),
-                                       windows->form6.get(), windows->form7.get()})
+  for (QWidget* w : std::initializer_list<QWidget*>{windows->viewers[0].get(), windows->viewers[1].get(),
+                                                    windows->viewers[2].get(), windows->about.get(),
+                                                    windows->settings.get()})
     w->setAttribute(Qt::WA_QuitOnClose, false);
   return windows;
 }
@@ -65,9 +63,9 @@ std::unique_ptr<Windows> createWindows(Dialogs& dialogs) {
 int runFleetwick(QApplication& app, Dialogs& dialogs) {
   std::unique_ptr<Windows> windows = createWindows(dialogs);
   if (!windows) return 0;
-  windows->form1->show();
+  windows->main->show();
   const QString screenshot = qEnvironmentVariable("FLEETWICK_SCREENSHOT");
-  if (!screenshot.isEmpty()) captureWhenShown(app, *windows->form1, screenshot);
+  if (!screenshot.isEmpty()) captureWhenShown(app, *windows->main, screenshot);
   app.exec();
   return 0;
 }

@@ -3,38 +3,36 @@
 
 #include <QIcon>
 
+#include <array>
 #include <memory>
 
 class QApplication;
 class QWidget;
 class QString;
-class TForm1;
-class TForm2;
-class TForm3;
-class TForm4;
-class TForm6;
-class TForm7;
+class MainWindow;
+class ViewerWindow;
+class AboutBox;
+class SettingsWindow;
 
 namespace fw {
 
 class Dialogs;
 
 // The program's windows, created once and destroyed together at exit, in the reverse order of
-// their creation: later windows depend on earlier ones (TForm7 holds TForm1's state).
+// their creation: later windows depend on earlier ones (the settings window holds the main
+// window's state).
 struct Windows {
   Windows();
   ~Windows();
-  std::unique_ptr<TForm1> form1;
-  std::unique_ptr<TForm2> form2;
-  std::unique_ptr<TForm3> form3;
-  std::unique_ptr<TForm4> form4;
-  std::unique_ptr<TForm6> form6;
-  std::unique_ptr<TForm7> form7;
+  std::unique_ptr<MainWindow> main;
+  std::array<std::unique_ptr<ViewerWindow>, 3> viewers; // in the order of FileKind
+  std::unique_ptr<AboutBox> about;
+  std::unique_ptr<SettingsWindow> settings;
 };
 
-// Creates TForm1 (which loads the working state), then TForm2, TForm3, TForm4, TForm6, TForm7,
-// all hidden. An error on the way is shown in an error box with no window behind it, and the
-// answer is nothing.
+// Creates the main window (which loads the working state), then the viewers, the about box and
+// the settings window, all hidden. An error on the way is shown in an error box with no window behind it, and
+// the answer is nothing.
 std::unique_ptr<Windows> createWindows(Dialogs& dialogs);
 
 // The whole run: the windows, the main window shown, the event loop until it closes. Always 0.

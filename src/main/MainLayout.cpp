@@ -43,19 +43,15 @@ constexpr std::array kControls = {
     Control{"GroupBox2", K::GroupBox, nullptr, 8, 312, 513, 65, "handling "},
     Control{"Edit2", K::Edit, "GroupBox2", 8, 16, 409, 21, nullptr},
     Control{"Button5", K::Button, "GroupBox2", 424, 16, 75, 21, "ОК"},
-    Control{"Label2", K::Label, "GroupBox2", 8, 40, 0, 0,
-            "Вводите сразу значения для автомобиля, без его названия и без пробела перед первым "
-            "числом!"},
+    Control{"Label2", K::Label, "GroupBox2", 8, 40, 0, 0, nullptr},
     Control{"GroupBox3", K::GroupBox, nullptr, 8, 384, 513, 65, "vehicles "},
     Control{"Edit3", K::Edit, "GroupBox3", 8, 16, 409, 21, nullptr},
     Control{"Button6", K::Button, "GroupBox3", 424, 16, 75, 21, "ОК"},
-    Control{"Label3", K::Label, "GroupBox3", 8, 40, 0, 0,
-            "Вводите сразу значение для автомобили без дубликата его названия!"},
+    Control{"Label3", K::Label, "GroupBox3", 8, 40, 0, 0, nullptr},
     Control{"GroupBox4", K::GroupBox, nullptr, 8, 456, 513, 65, "carcols "},
     Control{"Edit4", K::Edit, "GroupBox4", 8, 16, 409, 21, nullptr},
     Control{"Button7", K::Button, "GroupBox4", 424, 16, 75, 21, "ОК"},
-    Control{"Label4", K::Label, "GroupBox4", 8, 40, 0, 0,
-            "Вводите сразу значение для автомобили без его названия!"},
+    Control{"Label4", K::Label, "GroupBox4", 8, 40, 0, 0, nullptr},
     Control{"Label5", K::RedLabel, "GroupBox4", 320, 17, 0, 0, nullptr},
 
     Control{"PageControl1", K::PageControl, nullptr, 528, 8, 321, 513, nullptr},
@@ -95,8 +91,10 @@ QWidget* create(const Control& c, QWidget* parent) {
   case K::ComboBox: {
     auto* combo = new QComboBox(parent);
     combo->setEditable(true);
-    // Typed text is a value of its own; it never becomes an entry of the list.
+    // Typed text is a value of its own: it never becomes an entry of the list, and no completion
+    // turns it into one (a vehicle name matches case-sensitively, a backup name is a file name).
     combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCompleter(nullptr);
     combo->setMaxVisibleItems(8);
     return combo;
   }
@@ -104,7 +102,7 @@ QWidget* create(const Control& c, QWidget* parent) {
   case K::RedLabel: {
     auto* label = new QLabel(caption, parent);
     label->setTextFormat(Qt::PlainText);
-    // Label5 lies over Edit4; a caption must never take a click meant for a field.
+    // The carcols row's red label lies over its input field: a caption never takes a field's click.
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     if (c.kind == K::RedLabel) {
       label->setFont(redLabelFont());

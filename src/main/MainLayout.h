@@ -6,11 +6,34 @@
 #include <QHash>
 #include <QString>
 
+#include <array>
 #include <span>
 
 class QWidget;
 
 namespace fw::layout {
+
+// The design's names of the controls that stand for a category or a data file, in the order of
+// Category and FileKind: the objectNames the view binds and tests find the widgets by.
+namespace names {
+inline constexpr std::array<const char*, 4> categoryRadio = {"RadioButton1", "RadioButton2", "RadioButton3",
+                                                             "RadioButton4"};
+inline constexpr std::array<const char*, 4> vehicleList = {"ComboBox1", "ComboBox2", "ComboBox3",
+                                                           "ComboBox4"};
+inline constexpr std::array<const char*, 4> lookupButton = {"Button1", "Button2", "Button3", "Button4"};
+inline constexpr std::array<const char*, 3> input = {"Edit2", "Edit3", "Edit4"};
+inline constexpr std::array<const char*, 3> writeButton = {"Button5", "Button6", "Button7"};
+inline constexpr std::array<const char*, 3> hint = {"Label2", "Label3", "Label4"};
+inline constexpr std::array<const char*, 3> backupNames = {"ComboBox5", "ComboBox6", "ComboBox7"};
+inline constexpr std::array<const char*, 3> restoreButton = {"Button12", "Button13", "Button14"};
+inline constexpr std::array<const char*, 3> datedList = {"Memo6", "Memo7", "Memo8"};
+inline constexpr const char* vehicleLabel = "Label1";
+inline constexpr const char* carcolsRemark = "Label5";
+inline constexpr const char* log = "Memo4";
+inline constexpr const char* restorePages = "PageControl1";
+inline constexpr const char* archiveEditorButton = "Button8";
+inline constexpr const char* gameButton = "Button9";
+} // namespace names
 
 enum class Kind {
   GroupBox,
@@ -31,7 +54,7 @@ struct Control {
   Kind kind;
   const char* parent;  // nullptr: the window's client area
   int x, y, w, h;      // w and h are 0 where the control sizes itself to its text
-  const char* caption; // UTF-8; nullptr where the control has no caption of its own
+  const char* caption; // UTF-8; nullptr where the control has none or the working state gives its text
 };
 
 // Parents come before their children.

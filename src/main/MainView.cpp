@@ -1,5 +1,6 @@
 #include "main/MainView.h"
 
+#include "main/MainLayout.h"
 #include "windows/Text.h"
 
 #include <QComboBox>
@@ -20,11 +21,9 @@
 namespace fw {
 namespace {
 
-// The control named by its kind and running number, as the design names them.
-template <class W> W* find(const QHash<QString, QWidget*>& widgets, const char* kind, std::size_t number) {
-  const QString name = QString::fromLatin1(kind) + QString::number(number);
-  auto* w = qobject_cast<W*>(widgets.value(name));
-  if (!w) throw std::logic_error("main window without control " + name.toStdString());
+template <class W> W* find(const QHash<QString, QWidget*>& widgets, const char* name) {
+  auto* w = qobject_cast<W*>(widgets.value(QString::fromLatin1(name)));
+  if (!w) throw std::logic_error(std::string("main window without control ") + name);
   return w;
 }
 
@@ -76,77 +75,66 @@ bool sameItems(const QComboBox* box, const std::vector<std::string>& items) {
 } // namespace
 
 MainView::MainView(const QHash<QString, QWidget*>& w, MainState& s) : s_(s) {
-  for (std::size_t i = 0; i < radios_.size(); ++i)
-    radios_[i] = find<QRadioButton>(w, "RadioButton", i + 1);
-
-  ComboState* const combos[] = {&s.ComboBox1, &s.ComboBox2, &s.ComboBox3, &s.ComboBox4,
-                                &s.ComboBox5, &s.ComboBox6, &s.ComboBox7};
-  for (std::size_t i = 0; i < std::size(combos); ++i) {
-    auto* box = find<QComboBox>(w, "ComboBox", i + 1);
-    combos_.push_back({box, combos[i], bindText(box, combos[i]->Text)});
+  namespace names = layout::names;
+  for (Category c : kCategories) {
+    radios_[indexOf(c)] = find<QRadioButton>(w, names::categoryRadio[indexOf(c)]);
+    auto* list = find<QComboBox>(w, names::vehicleList[indexOf(c)]);
+    combos_.push_back({list, &s.vehicleList(c)});
+    buttons_.push_back({find<QPushButton>(w, names::lookupButton[indexOf(c)]), &s.lookupButtons[indexOf(c)]});
   }
-
-  const std::pair<std::size_t, ButtonState*> buttons[] = {
-      {1, &s.Button1}, {2, &s.Button2}, {3, &s.Button3},   {4, &s.Button4},   {5, &s.Button5},
-      {6, &s.Button6}, {7, &s.Button7}, {12, &s.Button12}, {13, &s.Button13}, {14, &s.Button14}};
-  for (auto [number, state] : buttons)
-    buttons_.push_back({find<QPushButton>(w, "Button", number), state});
-
-  InputState* const inputs[] = {&s.Edit2, &s.Edit3, &s.Edit4};
-  for (std::size_t i = 0; i < std::size(inputs); ++i) {
-    auto* edit = find<QLineEdit>(w, "Edit", i + 2);
-    inputs_.push_back({edit, inputs[i]});
-    texts_.push_back(bindText(edit, inputs[i]->Text));
+  for (FileKind k : kFileKinds) {
+    DataFileState& f = s.file(k);
+    const std::size_t i = indexOf(k);
+    combos_.push_back({find<QComboBox>(w, names::backupNames[i]), &f.backupNames});
+    buttons_.push_back({find<QPushButton>(w, names::writeButton[i]), &f.writeButton});
+    buttons_.push_back({find<QPushButton>(w, names::restoreButton[i]), &f.restoreButton});
+    inputs_.push_back({find<QLineEdit>(w, names::input[i]), &f.input});
+    labels_.push_back({find<QLabel>(w, names::hint[i]), &f.hint});
   }
-
-  LineBuffer* const memos[] = {&s.Memo6, &s.Memo7, &s.Memo8};
-  for (std::size_t i = 0; i < std::size(memos); ++i)
-    texts_.push_back(bindLines(find<QPlainTextEdit>(w, "Memo", i + 6), *memos[i]));
-
-  std::string* const labels[] = {&s.Label1, &s.Label2, &s.Label3, &s.Label4, &s.Label5};
-  for (std::size_t i = 0; i < std::size(labels); ++i)
-    labels_.push_back({find<QLabel>(w, "Label", i + 1), labels[i]});
-
-  log_ = find<QPlainTextEdit>(w, "Memo", 4);
-  pages_ = find<QTabWidget>(w, "PageControl", 1);
+  for (const Combo& c : combos_)
+    texts_.push_back({c.box->objectName(), bindText(c.box, c.state->text)});
+  for (const Input& in : inputs_)
+    texts_.push_back({in.edit->objectName(), bindText(in.edit, in.state->text)});
+  for (FileKind k : kFileKinds)
+    texts_.push_back({QString::fromLatin1(names::datedList[indexOf(k)]),
+                      bindLines(find<QPlainTextEdit>(w, names::datedList[indexOf(k)]), s.file(k).datedList)});
+  labels_.push_back({find<QLabel>(w, names::vehicleLabel), &s.vehicleLabel});
+  labels_.push_back({find<QLabel>(w, names::carcolsRemark), &s.carcolsRemark});
+  log_ = find<QPlainTextEdit>(w, names::log);
+  pages_ = find<QTabWidget>(w, names::restorePages);
 }
 
-bool MainView::capture() {
-  std::vector<std::pair<TextBinding*, QString>> edits;
-  auto collect = [&edits](TextBinding& binding) {
-    if (auto text = binding.edited()) edits.emplace_back(&binding, *text);
-  };
-  for (Combo& c : combos_)
-    collect(c.text);
-  for (TextBinding& t : texts_)
-    collect(t);
-  for (const auto& [binding, text] : edits)
-    if (!fromQString(text)) return false;
-  for (const auto& [binding, text] : edits)
-    binding->store(text);
-  s_.PageControl1 = pages_->currentIndex();
-  return true;
+QStringList MainView::capture() {
+  QStringList refused;
+  for (Text& t : texts_) {
+    if (auto text = t.binding.edited()) {
+      if (fromQString(*text))
+        t.binding.store(*text);
+      else
+        refused << t.name;
+    }
+  }
+  s_.restorePage = pages_->currentIndex();
+  return refused;
 }
 
 void MainView::render() {
   rendering_ = true;
-  for (std::size_t i = 0; i < radios_.size(); ++i) {
-    // Radio buttons of one group uncheck each other: only the checked one is set.
-    if (s_.checked(kCategories[i]) && !radios_[i]->isChecked()) {
-      QSignalBlocker quiet(radios_[i]);
-      radios_[i]->setChecked(true);
-    }
+  // Radio buttons of one group uncheck each other: only the checked one is set.
+  if (QRadioButton* radio = radios_[indexOf(s_.category)]; !radio->isChecked()) {
+    QSignalBlocker quiet(radio);
+    radio->setChecked(true);
   }
-  for (Combo& c : combos_)
-    renderCombo(c);
+  for (std::size_t i = 0; i < combos_.size(); ++i)
+    renderCombo(combos_[i], texts_[i].binding);
   for (Button& b : buttons_) {
-    if (b.button->isEnabled() != b.state->Enabled) b.button->setEnabled(b.state->Enabled);
-    if (b.button->isHidden() == b.state->Visible) b.button->setVisible(b.state->Visible);
+    if (b.button->isEnabled() != b.state->enabled) b.button->setEnabled(b.state->enabled);
+    if (b.button->isHidden() == b.state->visible) b.button->setVisible(b.state->visible);
   }
   for (Input& in : inputs_)
-    if (in.edit->isEnabled() != in.state->Enabled) in.edit->setEnabled(in.state->Enabled);
-  for (TextBinding& t : texts_)
-    t.render();
+    if (in.edit->isEnabled() != in.state->enabled) in.edit->setEnabled(in.state->enabled);
+  for (std::size_t i = combos_.size(); i < texts_.size(); ++i)
+    texts_[i].binding.render();
   for (Label& l : labels_) {
     QString wanted = toQString(*l.text);
     if (l.label->text() != wanted) {
@@ -155,32 +143,32 @@ void MainView::render() {
     }
   }
   renderLog();
-  if (pages_->currentIndex() != s_.PageControl1) {
+  if (pages_->currentIndex() != s_.restorePage) {
     QSignalBlocker quiet(pages_);
-    pages_->setCurrentIndex(s_.PageControl1);
+    pages_->setCurrentIndex(s_.restorePage);
   }
   rendering_ = false;
 }
 
-void MainView::renderCombo(Combo& c) {
-  if (c.box->isHidden() == c.state->Visible) c.box->setVisible(c.state->Visible);
-  if (sameItems(c.box, c.state->Items)) {
-    c.text.render();
+void MainView::renderCombo(const Combo& c, TextBinding& text) {
+  if (c.box->isHidden() == c.state->visible) c.box->setVisible(c.state->visible);
+  if (sameItems(c.box, c.state->items)) {
+    text.render();
     return;
   }
   {
     QSignalBlocker quiet(c.box);
     c.box->clear();
-    for (const std::string& item : c.state->Items)
+    for (const std::string& item : c.state->items)
       c.box->addItem(toQString(item));
   }
-  c.text.renderAlways();
+  text.renderAlways();
 }
 
 void MainView::renderLog() {
-  const auto now = s_.Memo4.views();
+  const auto now = s_.log.views();
   const auto shown = shownLog_.views();
-  if (s_.Memo4 == shownLog_) return;
+  if (s_.log == shownLog_) return;
   // The log only grows: new lines are appended so that the view stays at its end.
   bool grown =
       !shown.empty() && now.size() > shown.size() && std::equal(shown.begin(), shown.end(), now.begin());
@@ -195,10 +183,10 @@ void MainView::renderLog() {
     }
     end.endEditBlock();
   } else {
-    log_->setPlainText(joinLines(s_.Memo4));
+    log_->setPlainText(joinLines(s_.log));
   }
   log_->verticalScrollBar()->setValue(log_->verticalScrollBar()->maximum());
-  shownLog_ = s_.Memo4;
+  shownLog_ = s_.log;
 }
 
 } // namespace fw

@@ -7,6 +7,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <vector>
@@ -27,9 +28,9 @@ public:
   // `widgets` holds the controls of the window by name (layout::build).
   MainView(const QHash<QString, QWidget*>& widgets, MainState& state);
 
-  // Copies the user's edits into the state. When one of them cannot be written in Windows-1251
-  // nothing is copied and the answer is false.
-  bool capture();
+  // Copies the user's edits into the state. An edit that Windows-1251 cannot hold stays in its
+  // widget only; the answer names those widgets.
+  QStringList capture();
   void render();
   // True while render() runs: signals that widgets raise then are the view's own doing.
   bool rendering() const { return rendering_; }
@@ -38,7 +39,6 @@ private:
   struct Combo {
     QComboBox* box;
     ComboState* state;
-    TextBinding text;
   };
   struct Button {
     QPushButton* button;
@@ -52,18 +52,22 @@ private:
     QLabel* label;
     std::string* text;
   };
+  struct Text {
+    QString name;
+    TextBinding binding;
+  };
 
-  void renderCombo(Combo& c);
+  void renderCombo(const Combo& c, TextBinding& text);
   void renderLog();
 
   MainState& s_;
   bool rendering_ = false;
   std::array<QRadioButton*, 4> radios_{};
-  std::vector<Combo> combos_;
+  std::vector<Combo> combos_; // their texts are the first of texts_
   std::vector<Button> buttons_;
   std::vector<Input> inputs_;
   std::vector<Label> labels_;
-  std::vector<TextBinding> texts_; // Edit2..Edit4, Memo6..Memo8
+  std::vector<Text> texts_; // the seven lists' texts, the three inputs, the three dated lists
   QPlainTextEdit* log_ = nullptr;
   LineBuffer shownLog_;
   QTabWidget* pages_ = nullptr;

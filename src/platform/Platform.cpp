@@ -124,16 +124,18 @@ static std::string folderOf(const std::string& path) {
   return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
 }
 
-bool replaceFile(const std::string& path, std::span<const std::string_view> lines, std::string_view lineEnd) {
+WriteResult writeFile(const std::string& path, std::span<const std::string_view> lines,
+                      std::string_view lineEnd, Existing existing) {
   DWORD attr = GetFileAttributesA(path.c_str());
+  if (attr != INVALID_FILE_ATTRIBUTES && existing == Existing::Keep) return WriteResult::Exists;
   if (attr != INVALID_FILE_ATTRIBUTES && (attr & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
-    return false;
+    return WriteResult::Failed;
   char temp[MAX_PATH];
-  if (GetTempFileNameA(folderOf(path).c_str(), "fwk", 0, temp) == 0) return false;
+  if (GetTempFileNameA(folderOf(path).c_str(), "fwk", 0, temp) == 0) return WriteResult::Failed;
   HANDLE h = CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) {
     DeleteFileA(temp);
-    return false;
+    return WriteResult::Failed;
   }
   bool ok = writeLines(lines, lineEnd, [h](std::string_view bytes) {
     for (std::size_t done = 0; done < bytes.size();) {
@@ -147,9 +149,12 @@ bool replaceFile(const std::string& path, std::span<const std::string_view> line
   ok = ok && FlushFileBuffers(h);
   CloseHandle(h);
   if (ok && attr != INVALID_FILE_ATTRIBUTES) SetFileAttributesA(temp, attr & ~FILE_ATTRIBUTE_NORMAL);
-  ok = ok && MoveFileExA(temp, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-  if (!ok) DeleteFileA(temp);
-  return ok;
+  // Without MOVEFILE_REPLACE_EXISTING the move fails on a file that appeared meanwhile.
+  const DWORD replace = existing == Existing::Replace ? MOVEFILE_REPLACE_EXISTING : 0;
+  if (ok && MoveFileExA(temp, path.c_str(), replace | MOVEFILE_WRITE_THROUGH)) return WriteResult::Written;
+  const bool appeared = ok && GetLastError() == ERROR_ALREADY_EXISTS;
+  DeleteFileA(temp);
+  return appeared ? WriteResult::Exists : WriteResult::Failed;
 }
 
 #else
@@ -248,15 +253,35 @@ mode_t newFileMode() {
   return 0666 & ~mask;
 }
 
+// Gives the written temporary file the target's name without ever replacing a file: renameat2 where
+// the system has it (any file system), else a hard link.
+bool renameNoReplace(const std::string& temp, const std::string& target, bool& exists) {
+#ifdef RENAME_NOREPLACE
+  if (renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) return true;
+  if (errno != EINVAL && errno != ENOSYS) {
+    exists = errno == EEXIST;
+    return false;
+  }
+#endif
+  if (link(temp.c_str(), target.c_str()) != 0) {
+    exists = errno == EEXIST;
+    return false;
+  }
+  unlink(temp.c_str());
+  return true;
+}
+
 } // namespace
 
-bool replaceFile(const std::string& path, std::span<const std::string_view> lines, std::string_view lineEnd) {
+WriteResult writeFile(const std::string& path, std::span<const std::string_view> lines,
+                      std::string_view lineEnd, Existing existing) {
   const std::string target = resolveTarget(path);
   struct stat st {};
   mode_t mode = newFileMode();
+  if (lstat(path.c_str(), &st) == 0 && existing == Existing::Keep) return WriteResult::Exists;
   if (stat(target.c_str(), &st) == 0) {
-    if (!S_ISREG(st.st_mode)) return false;
-    if ((st.st_mode & 0222) == 0) return false; // read-only, even for root
+    if (!S_ISREG(st.st_mode)) return WriteResult::Failed;
+    if ((st.st_mode & 0222) == 0) return WriteResult::Failed; // read-only, even for root
     mode = st.st_mode & 07777;
   }
   auto slash = target.find_last_of('/');
@@ -264,21 +289,25 @@ bool replaceFile(const std::string& path, std::span<const std::string_view> line
   std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
   std::string temp = folder + "." + base + ".XXXXXX";
   int fd = mkostemp(temp.data(), O_CLOEXEC);
-  if (fd < 0) return false;
+  if (fd < 0) return WriteResult::Failed;
   bool ok = writeLines(lines, lineEnd, [fd](std::string_view bytes) { return writeAll(fd, bytes); }) &&
             fchmod(fd, mode) == 0 && fsync(fd) == 0;
   ok = close(fd) == 0 && ok;
-  ok = ok && rename(temp.c_str(), target.c_str()) == 0;
+  bool exists = false;
+  if (ok) {
+    ok = existing == Existing::Replace ? rename(temp.c_str(), target.c_str()) == 0
+                                       : renameNoReplace(temp, target, exists);
+  }
   if (!ok) {
     unlink(temp.c_str());
-    return false;
+    return exists ? WriteResult::Exists : WriteResult::Failed;
   }
   int dir = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (dir >= 0) {
     fsync(dir);
     close(dir);
   }
-  return true;
+  return WriteResult::Written;
 }
 
 #endif

@@ -4,29 +4,27 @@ namespace fw {
 namespace {
 
 void disableInputRows(MainState& s) {
-  s.Edit2.Enabled = s.Button5.Enabled = false;
-  s.Edit3.Enabled = s.Button6.Enabled = false;
-  s.Edit4.Enabled = s.Button7.Enabled = false;
+  for (DataFileState& f : s.files)
+    f.input.enabled = f.writeButton.enabled = false;
 }
 
 } // namespace
 
 void selectCategory(MainState& s, Category c) {
-  s.check(c);
-  for (Category other : kCategories) {
-    s.vehicleList(other).Visible = other == c;
-    s.lookupButton(other).Visible = other == c;
-  }
-  s.Label1.clear();
-  s.Label5.clear();
-  s.Edit1.clear();
+  s.category = c;
+  for (Category other : kCategories)
+    s.vehicleList(other).visible = s.lookupButtons[indexOf(other)].visible = other == c;
+  s.vehicleLabel.clear();
+  s.carcolsRemark.clear();
+  s.file(FileKind::Handling).lineIndex.clear();
   disableInputRows(s);
 }
 
 void vehicleListChanged(MainState& s) {
   disableInputRows(s);
-  s.Label1.clear();
-  s.Button12.Enabled = s.Button13.Enabled = s.Button14.Enabled = false;
+  s.vehicleLabel.clear();
+  for (DataFileState& f : s.files)
+    f.restoreButton.enabled = false;
 }
 
 } // namespace fw

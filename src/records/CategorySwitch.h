@@ -5,7 +5,7 @@
 
 namespace fw {
 
-void selectCategory(MainState& s, Category c); // RadioButton1Click .. RadioButton4Click
-void vehicleListChanged(MainState& s);         // ComboBox1Change .. ComboBox4Change
+void selectCategory(MainState& s, Category c);
+void vehicleListChanged(MainState& s);
 
 } // namespace fw

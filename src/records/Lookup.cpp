@@ -51,96 +51,96 @@ std::string withoutTrailingBlanks(std::string text) {
 }
 
 void openRecord(MainState& s, const std::string& text) {
-  s.Label1 = text;
-  s.LookupLabel = text;
-  for (RecordMatch& r : s.Records)
-    r = {};
-  for (FileKind k : kFileKinds) {
-    KindFields f = fieldsOf(s, k);
-    f.input.Enabled = true;
-    f.writeButton.Enabled = true;
+  s.vehicleLabel = text;
+  s.lookedUpLabel = text;
+  for (DataFileState& f : s.files) {
+    f.record = {};
+    f.input.enabled = f.writeButton.enabled = true;
   }
-  for (FileKind k : kFileKinds)
-    fieldsOf(s, k).restoreButton.Enabled = true;
+  for (DataFileState& f : s.files)
+    f.restoreButton.enabled = true;
 }
 
-void closeRow(MainState& s, FileKind k) {
-  KindFields f = fieldsOf(s, k);
-  f.input.Enabled = f.writeButton.Enabled = f.restoreButton.Enabled = false;
-}
+void closeRow(DataFileState& f) { f.input.enabled = f.writeButton.enabled = f.restoreButton.enabled = false; }
 
 // The scans may end on a line that is not the vehicle's own: a later vehicle whose name holds
 // this one, a stale index when nothing matched, a bound left by an earlier lookup. Only a line
 // whose first field is the vehicle's key is accepted; otherwise the last such line before the
 // bound is taken, and without one the file is a miss: its row stays closed and the log says so.
 void settle(MainState& s, FileKind k, std::int64_t bound, const std::optional<std::string>& key) {
-  KindFields f = fieldsOf(s, k);
-  std::int64_t index = parsedIndex(f.index);
+  DataFileState& f = s.file(k);
+  std::int64_t index = parsedIndex(f.lineIndex);
   bool own =
       key && !key->empty() && index >= 0 && index < bound && scan::firstField(f.lines.at(index)) == *key;
   if (!own) index = key ? scan::lastRecordOf(f.lines, *key, bound) : -1;
   if (own || index >= 0) {
-    f.index = std::to_string(index);
+    f.lineIndex = std::to_string(index);
     f.record = {true, *key};
     return;
   }
-  closeRow(s, k);
-  s.Memo4.append(cp1251::fromUtf8("В ") + kindInfo(k).fileName + cp1251::fromUtf8(" не найдена строка ") +
-                 (key ? *key : s.Label1) + "...");
+  closeRow(f);
+  s.log.append(cp1251::fromUtf8("В ") + kindInfo(k).fileName + cp1251::fromUtf8(" не найдена строка ") +
+               (key ? *key : s.vehicleLabel) + "...");
 }
 
 std::int64_t boundOf(const std::string& markerField) { return toInteger(markerField); }
 
 void writeHints(MainState& s, const std::string& text) {
   const std::string p = cp1251::fromUtf8("Вводите сразу значения для автомобиля, без ");
-  const std::string& m = s.Edit7;
-  s.Label2 = p + text + cp1251::fromUtf8(" и пробела перед первым числом!");
-  s.Label3 = p + m + ", " + m + ",";
-  s.Label4 = p + m + ",";
+  const std::string& m = s.modelName;
+  s.file(FileKind::Handling).hint = p + text + cp1251::fromUtf8(" и пробела перед первым числом!");
+  s.file(FileKind::Vehicles).hint = p + m + ", " + m + ",";
+  s.file(FileKind::Carcols).hint = p + m + ",";
 }
 
 } // namespace
 
-void lookup(MainState& s, Category c) {
+void lookUpVehicle(MainState& s, Category c) {
   const Params p = paramsOf(c);
-  const std::string text = s.vehicleList(c).Text;
+  const std::string text = s.vehicleList(c).text;
   const bool car = c == Category::Car;
   const catalogue::Entry* entry = catalogue::find(c, text);
   const bool handlingOnly = entry && entry->model.empty();
   std::optional<std::string> model;
   if (entry && !handlingOnly) model = std::string(entry->model);
 
+  DataFileState& handling = s.file(FileKind::Handling);
+  DataFileState& vehicles = s.file(FileKind::Vehicles);
+  DataFileState& carcols = s.file(FileKind::Carcols);
+
   if (!p.labelAfterHandling) openRecord(s, text);
-  scan::markerScan(s.Memo1, p.handlingMarker, s.Edit13);
-  scan::recordScan(s.Memo1, text, s.Edit13, s.Edit1);
-  if (car) scan::correctVariant(s.Edit1, text, kCarHandlingOffsets);
+  scan::markerScan(handling.lines, p.handlingMarker, s.handlingBound);
+  scan::recordScan(handling.lines, text, s.handlingBound, handling.lineIndex);
+  if (car) scan::correctVariant(handling.lineIndex, text, kCarHandlingOffsets);
   if (p.labelAfterHandling) openRecord(s, text);
-  settle(s, FileKind::Handling, boundOf(s.Edit13), withoutTrailingBlanks(text));
+  settle(s, FileKind::Handling, boundOf(s.handlingBound), withoutTrailingBlanks(text));
 
   if (model) {
-    if (p.ideBySearchText) s.Edit8 = std::string(entry->ideSearch);
-    s.Edit7 = *model;
+    if (p.ideBySearchText) s.ideSearchText = std::string(entry->ideSearch);
+    s.modelName = *model;
   } else if (handlingOnly) {
-    s.Edit3.Enabled = s.Edit4.Enabled = s.Button6.Enabled = s.Button7.Enabled = false;
-    s.PageControl1 = 0;
-    s.Button13.Enabled = s.Button14.Enabled = false;
+    vehicles.input.enabled = carcols.input.enabled = false;
+    vehicles.writeButton.enabled = carcols.writeButton.enabled = false;
+    s.restorePage = 0;
+    vehicles.restoreButton.enabled = carcols.restoreButton.enabled = false;
   }
 
-  scan::markerScan(s.Memo2, p.ideMarker, s.Edit11);
-  scan::recordScan(s.Memo2, p.ideBySearchText ? s.Edit8 : s.Edit7, s.Edit11, s.Edit5);
-  if (car) scan::correctVariant(s.Edit5, s.Edit7, kCarModelOffsets);
-  if (!handlingOnly) settle(s, FileKind::Vehicles, boundOf(s.Edit11), model);
+  scan::markerScan(vehicles.lines, p.ideMarker, s.vehiclesBound);
+  scan::recordScan(vehicles.lines, p.ideBySearchText ? s.ideSearchText : s.modelName, s.vehiclesBound,
+                   vehicles.lineIndex);
+  if (car) scan::correctVariant(vehicles.lineIndex, s.modelName, kCarModelOffsets);
+  if (!handlingOnly) settle(s, FileKind::Vehicles, boundOf(s.vehiclesBound), model);
 
-  std::int64_t carcolsBound = static_cast<std::int64_t>(s.Memo3.size());
+  std::int64_t carcolsEnd = static_cast<std::int64_t>(carcols.lines.size());
   if (car) {
-    scan::markerScan(s.Memo3, "car4", s.Edit12);
-    scan::recordScan(s.Memo3, s.Edit7, s.Edit12, s.Edit6);
-    scan::correctVariant(s.Edit6, s.Edit7, kCarModelOffsets);
-    carcolsBound = boundOf(s.Edit12);
+    scan::markerScan(carcols.lines, "car4", s.carcolsBound);
+    scan::recordScan(carcols.lines, s.modelName, s.carcolsBound, carcols.lineIndex);
+    scan::correctVariant(carcols.lineIndex, s.modelName, kCarModelOffsets);
+    carcolsEnd = boundOf(s.carcolsBound);
   } else {
-    scan::wholeScan(s.Memo3, s.Edit7, s.Edit6);
+    scan::wholeScan(carcols.lines, s.modelName, carcols.lineIndex);
   }
-  if (!handlingOnly) settle(s, FileKind::Carcols, carcolsBound, model);
+  if (!handlingOnly) settle(s, FileKind::Carcols, carcolsEnd, model);
 
   writeHints(s, text);
 }

@@ -5,8 +5,7 @@
 
 namespace fw {
 
-// Button1Click (car), Button2Click (bike), Button3Click (boat), Button4Click (helicopter):
-// looks up the text of the category's vehicle list.
-void lookup(MainState& s, Category c);
+// The lookup of a category's OK button: looks up the text of the category's vehicle list.
+void lookUpVehicle(MainState& s, Category c);
 
 } // namespace fw

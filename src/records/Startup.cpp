@@ -1,46 +1,35 @@
 #include "records/Startup.h"
 
+#include "common/FileKinds.h"
 #include "common/Files.h"
 #include "platform/Platform.h"
 #include "records/Catalogue.h"
 
 namespace fw {
-namespace {
-
-void loadIfExists(const char* literal, LineBuffer& into) {
-  FilePath path = FilePath::relative(literal);
-  if (exists(path)) into = loadLines(path);
-}
-
-void loadItemsIfExists(const char* literal, ComboState& into) {
-  FilePath path = FilePath::relative(literal);
-  if (exists(path)) into.Items = loadLines(path).lines();
-}
-
-} // namespace
 
 void constructMainState(MainState& s) {
   for (Category c : kCategories) {
     ComboState& list = s.vehicleList(c);
-    list.Items = catalogue::entryTexts(c);
-    list.Text = list.Items.front();
+    list.items = catalogue::entryTexts(c);
+    list.text = list.items.front();
   }
-  s.Buffer = platform::currentDirectory();
-  s.PageControl1 = 0;
-  s.Memo1 = loadLines(FilePath::relative("common//data//handling.dat"));
-  s.Memo2 = loadLines(FilePath::relative("common//data//vehicles.ide"));
-  s.Memo3 = loadLines(FilePath::relative("common//data//carcols.dat"));
-  loadItemsIfExists("backup//hblistb.txt", s.ComboBox5);
-  loadIfExists("backup//hblist.txt", s.Memo6);
-  loadItemsIfExists("backup//vblistb.txt", s.ComboBox6);
-  loadIfExists("backup//vblist.txt", s.Memo7);
-  loadItemsIfExists("backup//cblistb.txt", s.ComboBox7);
-  loadIfExists("backup//cblist.txt", s.Memo8);
-  FilePath settings = FilePath::relative("fleetwick.ini");
-  if (exists(settings)) {
-    s.Memo10 = loadLines(settings);
-    s.Edit14 = s.Memo10.at(0);
-    s.Edit15 = s.Memo10.at(1);
+  s.startDirectory = platform::currentDirectory();
+  s.restorePage = 0;
+  for (FileKind k : kFileKinds)
+    s.file(k).lines = loadLines(FilePath::relative(kindInfo(k).relativeFile));
+  // The lists are read relative to the current directory: their literals without the leading
+  // separator.
+  for (FileKind k : kFileKinds) {
+    DataFileState& f = s.file(k);
+    if (FilePath names = FilePath::relative(kindInfo(k).nameList + 2); exists(names))
+      f.backupNames.items = loadLines(names).lines();
+    if (FilePath dated = FilePath::relative(kindInfo(k).datedList + 2); exists(dated))
+      f.datedListOnDisk = f.datedList = loadLines(dated);
+  }
+  if (FilePath settings = FilePath::relative("fleetwick.ini"); exists(settings)) {
+    s.settingsLines = loadLines(settings);
+    s.archiveEditorPath = s.settingsLines.at(0);
+    s.gamePath = s.settingsLines.at(1);
   }
 }
 

@@ -6,8 +6,9 @@
 
 namespace fw {
 
-// Fills the vehicle lists from the catalogue, records the current directory in Buffer and loads
-// the files, relative to the current directory. Throws the first load error; creates nothing.
+// Fills the vehicle lists from the catalogue, records the current directory as the start
+// directory and loads the files, relative to the current directory. Throws the first load error;
+// creates nothing.
 void constructMainState(MainState& s);
 
 } // namespace fw

@@ -1,181 +1,78 @@
-// Starting real programs: small shell scripts that record what they were given, placed in folders
-// whose names hold blanks, as a game installed under "Program Files" would be.
+// Starting real programs: a shell script that records what it was given, in a folder whose name
+// holds a blank, as a game installed under "Program Files" would be.
+#include "TempFolder.h"
 #include "platform/Platform.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <fcntl.h>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <sys/stat.h>
+#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
 using fw::platform::launch;
 
-namespace {
-
-constexpr int kLeakProbe = 37; // a descriptor of ours without close-on-exec, far from the shell's own
-
-std::string slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void write(const fs::path& p, const std::string& text, fs::perms perms) {
-  std::ofstream(p, std::ios::binary) << text;
-  fs::permissions(p, perms);
-}
-
-// The processes whose parent is this test: a detached launch leaves none, not even a zombie.
-std::vector<std::string> childrenOfOurs() {
-  std::vector<std::string> found;
-  const std::string me = std::to_string(getpid());
-  for (const auto& entry : fs::directory_iterator("/proc")) {
-    std::string stat = slurp(entry.path() / "stat");
-    auto close = stat.rfind(')');
-    if (close == std::string::npos) continue;
-    std::istringstream rest(stat.substr(close + 2));
-    std::string state, ppid;
-    rest >> state >> ppid;
-    if (ppid == me) found.push_back(entry.path().filename().string() + " " + state);
-  }
-  return found;
-}
-
 class Launch : public testing::Test {
 protected:
-  void SetUp() override {
-    char templ[] = "/tmp/fleetwick-launch-XXXXXX";
-    ASSERT_NE(mkdtemp(templ), nullptr);
-    root = fs::canonical(templ);
-    programs = root / "my games";
-    work = root / "work dir";
-    fs::create_directories(programs);
-    fs::create_directories(work);
-    out = root / "record.txt";
-    write(programs / "record", recorder(""), fs::perms::owner_all);
+  // Records where it runs, whether descriptor 37 of ours reached it, whether it has a session of
+  // its own, and its arguments, after `before`; the record appears whole, by a rename.
+  void script(const std::string& name, const std::string& before = "") const {
+    const std::string out = (root.path() / "record").string();
+    setenv("FW_SESSION", std::to_string(getsid(0)).c_str(), 1);
+    root.write("my games/" + name,
+               "#!/bin/sh\n" + before + "[ -e /proc/$$/fd/37 ] && fd=leaked || fd=clean\n" +
+                   "[ \"$(cut -d' ' -f6 /proc/$$/stat)\" = \"$FW_SESSION\" ] && s=ours || s=own\n" +
+                   "{ echo \"$(pwd -P) $fd $s\"; for a in \"$@\"; do echo \"[$a]\"; done; } > '" + out +
+                   ".part'\nmv '" + out + ".part' '" + out + "'\n");
+    fs::permissions(root.path() / "my games" / name, fs::perms::owner_all);
   }
-  void TearDown() override { fs::remove_all(root); }
-
-  // Records its directory, whether our probe descriptor reached it, its arguments and its
-  // session; `before` runs first. The file appears whole, by a rename, when the script is done.
-  std::string recorder(const std::string& before) const {
-    return "#!/bin/sh\n"
-           "if [ -e /proc/$$/fd/" +
-           std::to_string(kLeakProbe) + " ]; then fd=leaked; else fd=clean; fi\n" + before +
-           "{\n"
-           "  echo \"cwd=$(pwd -P)\"\n"
-           "  echo \"fd=$fd\"\n"
-           "  for a in \"$@\"; do echo \"arg=[$a]\"; done\n"
-           "  set -- $(cat /proc/$$/stat)\n"
-           "  echo \"sid=$6\"\n"
-           "} > '" +
-           out.string() +
-           ".part'\n"
-           "mv '" +
-           out.string() + ".part' '" + out.string() + "'\n";
-  }
-
-  // The script's record, waited for: the launcher itself does not wait.
   std::string record() const {
-    for (int i = 0; i < 400 && !fs::exists(out); ++i)
+    for (int i = 0; i < 400 && !root.has("record"); ++i)
       std::this_thread::sleep_for(std::chrono::milliseconds(25));
-    return slurp(out);
-  }
-
-  std::string expected(const fs::path& dir, const std::vector<std::string>& args) const {
-    std::string text = "cwd=" + dir.string() + "\nfd=clean\n";
-    for (const auto& a : args)
-      text += "arg=[" + a + "]\n";
+    const std::string text = root.has("record") ? root.read("record") : "none";
+    fs::remove(root.path() / "record");
     return text;
   }
 
-  static std::string withoutSession(const std::string& record) {
-    return record.substr(0, record.rfind("sid="));
-  }
-
-  fs::path root, programs, work, out;
+  fw::test::TempFolder root;
+  const std::string prog = (root.path() / "my games/record").string(), dir = root.str();
 };
 
-TEST_F(Launch, quotedPathWithArgumentsRunsInTheWorkingDirectory) {
-  const std::string line = "\"" + (programs / "record").string() + "\" \"a b\" -x \"\"";
-  ASSERT_TRUE(launch(line, work.string()));
-  EXPECT_EQ(withoutSession(record()), expected(work, {"a b", "-x", ""}));
-}
-
-TEST_F(Launch, unquotedPathWithBlanksIsResolvedAndTheRestAreArguments) {
-  ASSERT_TRUE(launch((programs / "record").string() + " one  two", work.string()));
-  EXPECT_EQ(withoutSession(record()), expected(work, {"one", "two"}));
-}
-
-TEST_F(Launch, shorterPrefixThatIsAProgramWins) {
-  // "<root>/my" is a program too: Windows takes it before "<root>/my games/record".
-  write(root / "my", recorder(""), fs::perms::owner_all);
-  ASSERT_TRUE(launch((programs / "record").string() + " z", root.string()));
-  EXPECT_EQ(withoutSession(record()), expected(root, {"games/record", "z"}));
-}
-
-TEST_F(Launch, emptyWorkingDirectoryKeepsOurs) {
-  ASSERT_TRUE(launch("\"" + (programs / "record").string() + "\"", ""));
-  EXPECT_EQ(withoutSession(record()), expected(fs::canonical(fs::current_path()), {}));
-}
-
-TEST_F(Launch, childIsDetachedInItsOwnSessionWithoutOurDescriptors) {
-  // The script blocks until we open its gate, so a launcher that waited would never return.
-  const fs::path gate = root / "gate";
-  write(programs / "gated",
-        recorder("n=0; while [ ! -e '" + gate.string() +
-                 "' ] && [ $n -lt 400 ]; do sleep 0.025; n=$((n+1)); done\n"),
-        fs::perms::owner_all);
-  int probe = open(root.c_str(), O_RDONLY);
-  ASSERT_GE(probe, 0);
-  ASSERT_EQ(dup2(probe, kLeakProbe), kLeakProbe); // dup2 clears close-on-exec
+TEST_F(Launch, runsTheCommandLineInTheGivenFolderDetachedAndWithoutOurDescriptors) {
+  script("record");
+  ASSERT_TRUE(launch("\"" + prog + "\" \"a b\" -x \"\"", dir));
+  EXPECT_EQ(record(), dir + " clean own\n[a b]\n[-x]\n[]\n");
+  ASSERT_TRUE(launch(prog + " one  two", ""));
+  EXPECT_EQ(record(), fs::current_path().string() + " clean own\n[one]\n[two]\n") << "no folder: ours";
+  // The script waits for its gate, so a launcher that waited for it would never return.
+  script("gated",
+         "n=0; while [ ! -e '" + dir + "/gate' ] && [ $n -lt 400 ]; do sleep 0.025; n=$((n+1)); done\n");
+  int probe = open(dir.c_str(), O_RDONLY);
+  ASSERT_EQ(dup2(probe, 37), 37); // dup2 clears close-on-exec
   close(probe);
-
-  const bool started = launch("\"" + (programs / "gated").string() + "\"", work.string());
-  close(kLeakProbe);
+  const bool started = launch("\"" + dir + "/my games/gated\"", dir);
+  close(37);
   ASSERT_TRUE(started);
-  EXPECT_EQ(childrenOfOurs(), std::vector<std::string>{});
-  EXPECT_FALSE(fs::exists(out));
-  write(gate, "", fs::perms::owner_all);
-
-  const std::string got = record();
-  EXPECT_EQ(withoutSession(got), expected(work, {}));
-  EXPECT_NE(got.find("sid="), std::string::npos);
-  EXPECT_NE(got.substr(got.find("sid=") + 4), std::to_string(getsid(0)) + "\n");
-  EXPECT_EQ(childrenOfOurs(), std::vector<std::string>{});
+  root.write("gate", "");
+  EXPECT_EQ(record(), dir + " clean own\n");
+  EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1) << "no child of ours, not even a zombie";
 }
 
-TEST_F(Launch, nothingStartsWhenTheProgramCannotRun) {
-  write(programs / "plain.txt", "#!/bin/sh\necho hi\n", fs::perms::owner_read | fs::perms::owner_write);
-  write(programs / "garbage",
-        "\x7f"
-        "ELF not really",
-        fs::perms::owner_all); // exec itself fails
-  fs::create_directories(programs / "folder");
-  const struct {
-    std::string line, dir;
-  } cases[] = {
-      {"", work.string()},
-      {"   ", work.string()},
-      {"\"\"", work.string()},
-      {(root / "missing").string(), work.string()},
-      {"\"" + (programs / "record").string() + "x\"", work.string()},
-      {(programs / "plain.txt").string(), work.string()},
-      {(programs / "folder").string(), work.string()},
-      {(programs / "garbage").string(), work.string()},
-      {(programs / "record").string(), (root / "no such dir").string()},
-  };
-  for (const auto& c : cases)
-    EXPECT_FALSE(launch(c.line, c.dir)) << "[" << c.line << "] in " << c.dir;
-  EXPECT_EQ(childrenOfOurs(), std::vector<std::string>{});
-  EXPECT_FALSE(fs::exists(out));
+TEST_F(Launch, takesTheShortestPrefixThatIsAProgramAndStartsNothingThatCannotRun) {
+  script("record");
+  root.write("my", "#!/bin/sh\necho \"$1\" > '" + dir + "/record'\n");
+  fs::permissions(root.path() / "my", fs::perms::owner_all);
+  ASSERT_TRUE(launch(prog, dir));
+  EXPECT_EQ(record(), "games/record\n");
+  fs::remove(root.path() / "my");
+  root.write("my games/plain.txt", "#!/bin/sh\n");
+  root.write("my games/garbage", "\x7f"
+                                 "ELF not really");
+  fs::permissions(root.path() / "my games/garbage", fs::perms::owner_all);
+  for (const std::string& line : {std::string(), std::string("\"\""), prog + "x", dir + "/my games/plain.txt",
+                                  dir + "/my games", dir + "/my games/garbage"})
+    EXPECT_FALSE(launch(line, dir)) << line;
+  EXPECT_FALSE(launch(prog, dir + "/no such dir"));
+  EXPECT_FALSE(root.has("record"));
 }
-
-} // namespace

@@ -1,11 +1,9 @@
-// One QApplication for all of a GUI test program's tests, in the program's font.
-#include "main/MainLayout.h"
+// One QApplication for all of a GUI test program's tests, prepared as the program prepares it.
+#include "main/Fleetwick.h"
 
 #include <QApplication>
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 namespace {
 
@@ -13,7 +11,7 @@ class QtApp : public testing::Environment {
 public:
   void SetUp() override {
     app_ = std::make_unique<QApplication>(argc_, argv_);
-    QApplication::setFont(fw::layout::programFont());
+    fw::prepareApplication(*app_);
   }
   void TearDown() override { app_.reset(); }
 

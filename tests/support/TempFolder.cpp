@@ -1,59 +1,43 @@
 #include "TempFolder.h"
 
-#include <algorithm>
-#include <cstdlib>
 #include <fstream>
 #include <random>
 #include <sstream>
-#include <stdexcept>
-#include <vector>
 
 namespace fs = std::filesystem;
 
 namespace fw::test {
 
 TempFolder::TempFolder(bool enter) {
-  // create_directory reports whether it made the folder, so a name taken by another test run
-  // is simply skipped.
-  std::random_device random;
-  for (int attempt = 0; path_.empty(); ++attempt) {
-    if (attempt == 100) throw std::runtime_error("cannot make a temporary folder");
-    fs::path candidate = fs::temp_directory_path() / ("fleetwick-test-" + std::to_string(random()));
-    if (fs::create_directory(candidate)) path_ = candidate;
-  }
-  if (enter) {
-    previous_ = fs::current_path();
-    fs::current_path(path_);
-    entered_ = true;
-  }
+  std::random_device random; // create_directory tells whether it made the folder: a taken name is skipped
+  while (!fs::create_directory(path_ = fs::temp_directory_path() /
+                                       ("fleetwick-test-" + std::to_string(random()))))
+    ;
+  if (enter) previous_ = fs::current_path(), fs::current_path(path_);
 }
 
 TempFolder::~TempFolder() {
   std::error_code ec;
-  if (entered_) fs::current_path(previous_, ec);
+  if (!previous_.empty()) fs::current_path(previous_, ec);
   for (auto& entry : fs::recursive_directory_iterator(path_, ec))
     fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ec);
   fs::remove_all(path_, ec);
 }
 
 void TempFolder::write(const std::string& relative, std::string_view bytes) const {
-  fs::path target = path_ / relative;
-  fs::create_directories(target.parent_path());
-  std::ofstream out(target, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (!out) throw std::runtime_error("cannot write " + target.string());
+  fs::create_directories((path_ / relative).parent_path());
+  std::ofstream(path_ / relative, std::ios::binary)
+      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-std::string TempFolder::read(const std::string& relative) const {
-  std::ifstream in(path_ / relative, std::ios::binary);
-  if (!in) throw std::runtime_error("cannot read " + relative);
+std::string readBytes(const fs::path& file) {
   std::ostringstream all;
-  all << in.rdbuf();
+  all << std::ifstream(file, std::ios::binary).rdbuf();
   return all.str();
 }
 
+std::string TempFolder::read(const std::string& relative) const { return readBytes(path_ / relative); }
 bool TempFolder::has(const std::string& relative) const { return fs::exists(path_ / relative); }
-
 void TempFolder::makeDir(const std::string& relative) const { fs::create_directories(path_ / relative); }
 
 void TempFolder::makeReadOnly(const std::string& relative) const {
@@ -61,15 +45,12 @@ void TempFolder::makeReadOnly(const std::string& relative) const {
                   fs::perm_options::remove);
 }
 
-std::string TempFolder::listing() const {
-  std::vector<std::string> names;
+std::map<std::string, std::string> TempFolder::snapshot() const {
+  std::map<std::string, std::string> files;
   for (auto& entry : fs::recursive_directory_iterator(path_))
-    names.push_back(fs::relative(entry.path(), path_).string());
-  std::sort(names.begin(), names.end());
-  std::string out;
-  for (auto& n : names)
-    out += n + "\n";
-  return out;
+    if (!entry.is_directory())
+      files[fs::relative(entry.path(), path_).generic_string()] = readBytes(entry.path());
+  return files;
 }
 
 void makeGameFolder(const TempFolder& folder, std::string_view handling, std::string_view vehicles,
@@ -77,9 +58,8 @@ void makeGameFolder(const TempFolder& folder, std::string_view handling, std::st
   folder.write("common/data/handling.dat", handling);
   folder.write("common/data/vehicles.ide", vehicles);
   folder.write("common/data/carcols.dat", carcols);
-  if (withBackup)
-    for (const char* dir : {"backup/handling", "backup/vehicles", "backup/carcols"})
-      folder.makeDir(dir);
+  for (const char* dir : {"backup/handling", "backup/vehicles", "backup/carcols"})
+    if (withBackup) folder.makeDir(dir);
 }
 
 } // namespace fw::test

@@ -1,8 +1,9 @@
-// A temporary folder for tests that touch files, optionally made the current directory for the
-// test's duration. Toolkit-free, so that core tests build without Qt.
+// A temporary folder for tests that touch files, optionally the current directory while it lives.
+// Toolkit-free, so that core tests build without Qt (and for Windows).
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -23,16 +24,18 @@ public:
   std::string read(const std::string& relative) const;
   bool has(const std::string& relative) const;
   void makeDir(const std::string& relative) const;
-  // Clears every write bit, so that the program treats the file as read-only.
+  // Clears every write bit (and the read-only attribute on Windows): a read-only file to the program.
   void makeReadOnly(const std::string& relative) const;
-  // Every file and folder below, as relative paths, sorted.
-  std::string listing() const;
+  // Every file below by its relative path ('/' separated), with its bytes.
+  std::map<std::string, std::string> snapshot() const;
 
 private:
   std::filesystem::path path_;
   std::filesystem::path previous_;
-  bool entered_ = false;
 };
+
+// A whole file's bytes.
+std::string readBytes(const std::filesystem::path& file);
 
 // A game folder: common/data with the three files and backup with its three subfolders.
 void makeGameFolder(const TempFolder& folder, std::string_view handling, std::string_view vehicles,

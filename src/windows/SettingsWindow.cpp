@@ -1,4 +1,4 @@
-#include "windows/Unit7.h"
+#include "windows/SettingsWindow.h"
 
 #include "common/Cp1251.h"
 #include "common/Errors.h"
@@ -6,7 +6,7 @@
 #include "common/MainState.h"
 #include "windows/ErrorGuard.h"
 #include "windows/Text.h"
-#include "windows/Viewer.h"
+#include "windows/ViewerWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -55,65 +55,57 @@ std::string pathBytes(const QLineEdit* field) {
 
 } // namespace
 
-TForm7::TForm7(fw::MainState& main, fw::Dialogs& dialogs, QWidget* parent)
+SettingsWindow::SettingsWindow(fw::MainState& main, fw::Dialogs& dialogs, QWidget* parent)
     : QDialog(parent), main_(main), dialogs_(dialogs) {
   setObjectName(QStringLiteral("Form7"));
   setWindowTitle(QStringLiteral("Параметры"));
   smallFont(this);
   fw::placeWindow(this, {434, 175}, fw::SizeOf::Frame, std::nullopt);
 
-  Label1 = label(this, "Label1", {8, 8}, QStringLiteral("Запускать Crateview из:"));
-  Edit1 = edit(this, "Edit1", {8, 24, 321, 21});
-  Button1 = button(this, "Button1", {336, 24, 75, 21}, QStringLiteral("Обзор..."));
-  Label2 = label(this, "Label2", {8, 48}, QStringLiteral("Запускать Velmora из:"));
-  Edit2 = edit(this, "Edit2", {8, 64, 321, 21});
-  Button2 = button(this, "Button2", {336, 64, 75, 21}, QStringLiteral("Обзор..."));
-  Button3 = button(this, "Button3", {256, 104, 75, 21}, QStringLiteral("ОК"));
-  Button4 = button(this, "Button4", {336, 104, 75, 21}, QStringLiteral("Отмена"));
-  Button3->setEnabled(false);
+  label(this, "Label1", {8, 8}, QStringLiteral("Запускать Crateview из:"));
+  archiveEditorField_ = edit(this, "Edit1", {8, 24, 321, 21});
+  auto* browseArchiveEditor = button(this, "Button1", {336, 24, 75, 21}, QStringLiteral("Обзор..."));
+  label(this, "Label2", {8, 48}, QStringLiteral("Запускать Velmora из:"));
+  gameField_ = edit(this, "Edit2", {8, 64, 321, 21});
+  auto* browseGame = button(this, "Button2", {336, 64, 75, 21}, QStringLiteral("Обзор..."));
+  okButton_ = button(this, "Button3", {256, 104, 75, 21}, QStringLiteral("ОК"));
+  auto* cancel = button(this, "Button4", {336, 104, 75, 21}, QStringLiteral("Отмена"));
+  okButton_->setEnabled(false);
 
-  connect(Edit1, &QLineEdit::textChanged, this, &TForm7::Edit1Change);
-  connect(Edit2, &QLineEdit::textChanged, this, &TForm7::Edit2Change);
-  connect(Button1, &QPushButton::clicked, this, &TForm7::Button1Click);
-  connect(Button2, &QPushButton::clicked, this, &TForm7::Button2Click);
-  connect(Button3, &QPushButton::clicked, this, &TForm7::Button3Click);
-  connect(Button4, &QPushButton::clicked, this, &TForm7::Button4Click);
+  // Nothing disables OK again once a path has changed.
+  for (QLineEdit* field : {archiveEditorField_, gameField_})
+    connect(field, &QLineEdit::textChanged, okButton_, [this] { okButton_->setEnabled(true); });
+  connect(browseArchiveEditor, &QPushButton::clicked, this, [this] { browse(archiveEditorField_); });
+  connect(browseGame, &QPushButton::clicked, this, [this] { browse(gameField_); });
+  connect(okButton_, &QPushButton::clicked, this, &SettingsWindow::save);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
   // Connected first: a path from the settings file counts as a change and enables OK.
-  Edit1->setText(fw::toQString(main_.Edit14));
-  Edit2->setText(fw::toQString(main_.Edit15));
+  archiveEditorField_->setText(fw::toQString(main_.archiveEditorPath));
+  gameField_->setText(fw::toQString(main_.gamePath));
 }
 
-// Nothing disables OK again once a path has changed.
-void TForm7::Edit1Change() { Button3->setEnabled(true); }
-void TForm7::Edit2Change() { Button3->setEnabled(true); }
-
-void TForm7::Button1Click() { browse(Edit1); }
-void TForm7::Button2Click() { browse(Edit2); }
-
-void TForm7::browse(QLineEdit* field) {
+void SettingsWindow::browse(QLineEdit* field) {
   fw::guarded(dialogs_, this, [&] {
-    if (auto chosen = dialogs_.openFile(this, OpenDialog1)) {
-      OpenDialog1 = *chosen;
+    if (auto chosen = dialogs_.openFile(this, openDialogPath_)) {
+      openDialogPath_ = *chosen;
       field->setText(*chosen);
     }
   });
 }
 
-void TForm7::Button3Click() {
+void SettingsWindow::save() {
   bool saved = fw::guarded(dialogs_, this, [&] {
     // Both paths are checked before anything changes: a refused text leaves all as it was.
-    std::string editor = pathBytes(Edit1);
-    std::string game = pathBytes(Edit2);
-    main_.Memo10.clear();
-    main_.Memo10.append(editor);
-    main_.Memo10.append(game);
-    main_.Edit14 = editor;
-    main_.Edit15 = game;
+    std::string editor = pathBytes(archiveEditorField_);
+    std::string game = pathBytes(gameField_);
+    main_.settingsLines.clear();
+    main_.settingsLines.append(editor);
+    main_.settingsLines.append(game);
+    main_.archiveEditorPath = editor;
+    main_.gamePath = game;
     // The start directory, not the current one: a browse dialog may have moved that.
-    fw::saveLines(fw::FilePath::under(main_.Buffer, "\\fleetwick.ini"), main_.Memo10);
+    fw::saveLines(fw::FilePath::under(main_.startDirectory, "\\fleetwick.ini"), main_.settingsLines);
   });
   if (saved) accept();
 }
-
-void TForm7::Button4Click() { reject(); }

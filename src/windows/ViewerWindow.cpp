@@ -1,5 +1,6 @@
-#include "windows/Viewer.h"
+#include "windows/ViewerWindow.h"
 
+#include "common/FileKinds.h"
 #include "common/Files.h"
 #include "windows/Text.h"
 
@@ -61,61 +62,60 @@ void placeWindow(QWidget* window, QSize size, SizeOf sizeOf, std::optional<QPoin
 
 } // namespace fw
 
-TViewerForm::TViewerForm(const Design& design, const fw::LineBuffer& lines, QWidget* parent)
-    : QWidget(parent, Qt::Window), Memo1(new QPlainTextEdit(this)) {
-  setObjectName(QLatin1String(design.name));
-  setWindowTitle(QLatin1String(design.caption));
-  Memo1->setObjectName(QStringLiteral("Memo1"));
-  Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-  Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  QFont small = Memo1->font();
-  small.setPointSize(8);
-  Memo1->setFont(small);
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(Memo1);
-  fw::placeWindow(this, design.outer, fw::SizeOf::Frame, design.topLeft);
-  loadLines(lines);
+namespace {
+
+struct Design {
+  const char* name; // the window's objectName
+  QSize outer;
+  std::optional<QPoint> topLeft; // nothing: centred on the screen
+};
+
+const Design& designOf(fw::FileKind k) {
+  static const Design designs[] = {{"Form2", {947, 598}, std::nullopt},
+                                   {"Form3", {1142, 656}, QPoint(348, 249)},
+                                   {"Form4", {1142, 656}, QPoint(308, 317)}};
+  return designs[fw::indexOf(k)];
 }
 
-void TViewerForm::loadLines(const fw::LineBuffer& lines) {
+} // namespace
+
+ViewerWindow::ViewerWindow(fw::FileKind kind, QWidget* parent)
+    : QWidget(parent, Qt::Window), text_(new QPlainTextEdit(this)) {
+  const Design& design = designOf(kind);
+  setObjectName(QLatin1String(design.name));
+  setWindowTitle(QLatin1String(fw::kindInfo(kind).fileName));
+  text_->setObjectName(QStringLiteral("Memo1"));
+  text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(text_);
+  fw::placeWindow(this, design.outer, fw::SizeOf::Frame, design.topLeft);
+  loadLines(fw::loadLines(fw::FilePath::relative(fw::kindInfo(kind).relativeFile)));
+}
+
+void ViewerWindow::loadLines(const fw::LineBuffer& lines) {
   pending_ = lines; // a copy shares the lines' bytes
   if (isVisible()) showPendingLines();
 }
 
-void TViewerForm::showEvent(QShowEvent* event) {
+void ViewerWindow::showEvent(QShowEvent* event) {
   showPendingLines();
   QWidget::showEvent(event);
 }
 
-void TViewerForm::showPendingLines() {
+void ViewerWindow::showPendingLines() {
   if (!pending_) return;
-  Memo1->setPlainText(fw::joinLines(*pending_));
+  text_->setPlainText(fw::joinLines(*pending_));
   pending_.reset();
 }
 
-void TViewerForm::showInFront() {
+QString ViewerWindow::text() const { return text_->toPlainText(); }
+
+void ViewerWindow::showInFront() {
   setWindowState(windowState() & ~Qt::WindowMinimized);
   show();
   raise();
   activateWindow();
 }
-
-namespace {
-
-fw::LineBuffer dataFile(const char* literal) { return fw::loadLines(fw::FilePath::relative(literal)); }
-
-} // namespace
-
-TForm2::TForm2(QWidget* parent)
-    : TViewerForm({"Form2", "handling.dat", {947, 598}, std::nullopt}, dataFile("common//data//handling.dat"),
-                  parent) {}
-
-TForm3::TForm3(QWidget* parent)
-    : TViewerForm({"Form3", "vehicles.ide", {1142, 656}, QPoint(348, 249)},
-                  dataFile("common//data//vehicles.ide"), parent) {}
-
-TForm4::TForm4(QWidget* parent)
-    : TViewerForm({"Form4", "carcols.dat", {1142, 656}, QPoint(308, 317)},
-                  dataFile("common//data//carcols.dat"), parent) {}

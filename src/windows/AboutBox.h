@@ -3,15 +3,11 @@
 
 #include <QDialog>
 
-class QLabel;
-
-class TForm6 : public QDialog {
+class AboutBox : public QDialog {
   Q_OBJECT
 
 public:
-  explicit TForm6(QWidget* parent = nullptr);
-
-  QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label10, *Label11, *Label14, *Label15;
+  explicit AboutBox(QWidget* parent = nullptr);
 
 protected:
   // The box has no button that closes it, so Esc does nothing; the title bar's close still does.

@@ -1,8 +1,9 @@
-// The three viewer windows (modules Unit2, Unit3, Unit4): one design, a text field showing a data
-// file as it was last loaded. Typing is allowed; nothing is ever saved from here.
+// The three viewer windows: one design, a text field showing a data file as it was last loaded.
+// Typing is allowed; nothing is ever saved from here.
 #pragma once
 
 #include "common/LineBuffer.h"
+#include "common/MainState.h"
 
 #include <QPoint>
 #include <QSize>
@@ -24,27 +25,20 @@ void placeWindow(QWidget* window, QSize size, SizeOf sizeOf, std::optional<QPoin
 
 } // namespace fw
 
-class TViewerForm : public QWidget {
+class ViewerWindow : public QWidget {
   Q_OBJECT
 
 public:
-  struct Design {
-    const char* name;    // object name of the window
-    const char* caption; // also the file's name
-    QSize outer;
-    std::optional<QPoint> topLeft; // nothing: centred on the screen
-  };
-
-  // The window is built hidden, with `lines` already in its text field.
-  TViewerForm(const Design& design, const fw::LineBuffer& lines, QWidget* parent);
+  // The data file's viewer, built hidden with the file (relative to the current directory) in its
+  // text field. Throws fw::Error "Cannot open file ..." when the file cannot be read.
+  explicit ViewerWindow(fw::FileKind kind, QWidget* parent = nullptr);
 
   // Replaces the whole text, whatever was typed. A hidden window takes the lines into its text
   // field only when it is next shown: a data file of a million lines is not laid out for nobody.
   void loadLines(const fw::LineBuffer& lines);
   // Shows the window modeless and brings it to the front; a visible one only comes to the front.
   void showInFront();
-
-  QPlainTextEdit* Memo1;
+  QString text() const;
 
 protected:
   void showEvent(QShowEvent* event) override;
@@ -52,27 +46,6 @@ protected:
 private:
   void showPendingLines();
 
+  QPlainTextEdit* text_;
   std::optional<fw::LineBuffer> pending_;
-};
-
-// handling.dat, centred.
-class TForm2 : public TViewerForm {
-  Q_OBJECT
-public:
-  // Throws fw::Error "Cannot open file common//data//handling.dat" when the file cannot be read.
-  explicit TForm2(QWidget* parent = nullptr);
-};
-
-// vehicles.ide.
-class TForm3 : public TViewerForm {
-  Q_OBJECT
-public:
-  explicit TForm3(QWidget* parent = nullptr);
-};
-
-// carcols.dat.
-class TForm4 : public TViewerForm {
-  Q_OBJECT
-public:
-  explicit TForm4(QWidget* parent = nullptr);
 };

@@ -1,0 +1,92 @@
+// The main window: the controls of the design, the main menu, and one slot per event that runs the
+// event's handler on MainState and shows the state again. It owns the working state.
+#pragma once
+
+#include "common/LineBuffer.h"
+#include "common/MainState.h"
+#include "common/Services.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QMainWindow>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class ViewerWindow;
+class AboutBox;
+class SettingsWindow;
+
+namespace fw {
+class Dialogs;
+class MainView;
+} // namespace fw
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+public:
+  // Runs the construction steps: creates the controls and loads the working state from the files
+  // under the current directory. Throws fw::Error when a file that must be read cannot be.
+  explicit MainWindow(fw::Dialogs& dialogs, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // The windows created after this one; the menu and the record handlers reach them from here.
+  void setWindows(std::array<ViewerWindow*, 3> viewers, AboutBox* about, SettingsWindow* settings);
+  void setClock(std::function<QDateTime()> clock);
+
+  fw::MainState& state() { return state_; }
+  fw::Services services();
+  // Shows the state in the widgets; the slots do this after every handler.
+  void render();
+
+  // The stock copies of the three data files, as the program carries them.
+  std::array<fw::LineBuffer, 3> stockCopies;
+
+protected:
+  void showEvent(QShowEvent* event) override;
+
+private:
+  // Copies the user's edits into the state, runs the handler through the error guard and shows
+  // the state again. A handler that reads a field holding text Windows-1251 cannot hold (named in
+  // `reads` by the field's objectName) does not run.
+  void run(const std::function<void()>& handler, const QStringList& reads = {});
+  // The list-change events come in twos (the typed text and the list's own text): they are
+  // gathered and handled once, after the widget has finished its own work.
+  void listChanged(fw::Category c);
+  void postListChange(fw::Category c);
+
+  void connectControls();
+  void createMenu();
+  void placeOnScreen();
+
+  // The window's commands.
+  void selectCategory(fw::Category c);
+  void vehicleListChanged(fw::Category c);
+  void lookUpVehicle(fw::Category c);
+  void writeLine(fw::FileKind k);
+  void restoreLine(fw::FileKind k);
+  void launch(const std::string& commandLine);
+  void showViewer(fw::FileKind k);
+  void saveStockCopy(fw::FileKind k);
+  void showSettings();
+  void showAbout();
+  void explainUnsavedChanges();
+
+  fw::Dialogs& dialogs_;
+  fw::MainState state_;
+  QHash<QString, QWidget*> controls_;
+  std::unique_ptr<fw::MainView> view_;
+  bool busy_ = false;
+  bool placed_ = false;
+  std::array<bool, 4> listChangePending_{};
+  std::function<QDateTime()> clock_;
+  std::array<ViewerWindow*, 3> viewers_{};
+  AboutBox* about_ = nullptr;
+  SettingsWindow* settings_ = nullptr;
+  // The path each stock copy's save dialog offers next.
+  std::array<QString, 3> saveDialogPaths_;
+};

@@ -1,0 +1,61 @@
+// Bytes and numbers: the line buffer, the Windows-1251 table and the integer conversion.
+#include "common/Cp1251.h"
+#include "common/Errors.h"
+#include "common/Integer.h"
+#include "common/LineBuffer.h"
+
+#include <gtest/gtest.h>
+
+using fw::LineBuffer;
+
+TEST(LineBuffer, splitsAtEveryKindOfLineEndAndSavesCrLf) {
+  const std::pair<const char*, LineBuffer> cases[] = {
+      {"a\r\nb\r\n", {"a", "b"}},   {"a\nb", {"a", "b"}},        {"a\rb\r", {"a", "b"}},
+      {"a\r\r\nb", {"a", "", "b"}}, {"\r\n\n", {"", ""}},        {"", {}},
+      {"a\n\rb", {"a", "", "b"}},   {"\xE0\x98\n", {"\xE0\x98"}}};
+  for (const auto& [bytes, lines] : cases) {
+    EXPECT_EQ(LineBuffer::fromBytes(std::string(bytes)), lines) << bytes;
+    EXPECT_EQ(LineBuffer::fromBytes(lines.toBytes()), lines) << bytes;
+  }
+  EXPECT_EQ((LineBuffer{"a", ""}).toBytes(), "a\r\n\r\n");
+  LineBuffer b = LineBuffer::fromBytes(std::string("a\nb\nc"));
+  const LineBuffer copy = b;
+  b.erase(1);
+  b.insert(1, "B");
+  b.insert(9, "end");
+  b.erase(9);
+  EXPECT_EQ(b.lines(), (std::vector<std::string>{"a", "B", "c", "end"}));
+  EXPECT_EQ(copy, (LineBuffer{"a", "b", "c"})) << "a copy keeps its own lines";
+  EXPECT_EQ(b.at(-1).size() + b.at(4).size(), 0u) << "outside reads as empty";
+}
+
+TEST(Cp1251, everyByteRoundTripsAndUnicodeOutsideIsRefused) {
+  std::string all;
+  for (int b = 0; b < 256; ++b)
+    all.push_back(static_cast<char>(b));
+  const std::u16string wide = fw::cp1251::decode(all);
+  EXPECT_EQ(wide.substr(0x80, 2) + wide.substr(0x98, 1) + wide.substr(0xA8, 1) + wide.substr(0xC0, 1) +
+                wide.substr(0xFF),
+            u"Ђ\u0403\u0098ЁАя");
+  EXPECT_EQ(fw::cp1251::encode(wide), all);
+  EXPECT_EQ(fw::cp1251::fromUtf8(fw::cp1251::toUtf8(all)), all);
+  EXPECT_EQ(fw::cp1251::encode(u"x中"), std::nullopt);
+  EXPECT_EQ(fw::cp1251::fromUtf8("Ёж №5 €"), "\xA8\xE6 \xB9\x35 \x88");
+  for (const char* bad : {"中", "\xF0\x9F\x98\x80", "\xD0", "\xE2\x82", "\xD0\x41"})
+    EXPECT_THROW(fw::cp1251::fromUtf8(bad), std::invalid_argument) << bad;
+}
+
+TEST(Integer, takesSignedDecimalsInRangeOnly) {
+  EXPECT_EQ(fw::toInteger("0") + fw::toInteger("+42") + fw::toInteger("-7") + fw::toInteger("007"), 42);
+  EXPECT_EQ(fw::toInteger("2147483647"), INT32_MAX);
+  EXPECT_EQ(fw::toInteger("-2147483648"), INT32_MIN);
+  for (const char* bad : {"", "-", " 1", "1 ", "1a", "--1", "+-1", "2147483648", "-2147483649", "Edit1"}) {
+    try {
+      ADD_FAILURE() << fw::toInteger(bad);
+    } catch (const fw::Error& e) {
+      EXPECT_EQ(e.what(), "'" + std::string(bad) + "' is not a valid integer value");
+    }
+  }
+  EXPECT_EQ(fw::boxText("done") + fw::boxText("done.") + fw::cannotOpen("a").what(),
+            "done.done.Cannot open file a");
+}
