@@ -1,0 +1,35 @@
+// The command line of fleetwick-cli, taken apart before anything touches the game folder.
+#pragma once
+
+#include "common/MainState.h"
+
+#include <array>
+#include <optional>
+#include <span>
+#include <stdexcept>
+#include <string>
+
+namespace fw::cli {
+
+enum class Command { Help, Show, Replace, Backups, Restore };
+
+struct Arguments {
+  Command command = Command::Help;
+  std::optional<std::string> folder;                // -C
+  std::string operand;                              // VEHICLE or BACKUP_NAME, as given (UTF-8)
+  std::array<std::optional<std::string>, 3> values; // per FileKind, as given (UTF-8)
+  bool dryRun = false;
+};
+
+// A command line that does not say what to do; exit code 2 with the usage text.
+class UsageError : public std::runtime_error {
+public:
+  using std::runtime_error::runtime_error;
+};
+
+// args[0] is the program's name.
+Arguments parseArguments(std::span<const std::string> args);
+
+extern const char* const kUsage;
+
+} // namespace fw::cli

@@ -1,0 +1,184 @@
+#include "cli/Commands.h"
+
+#include "backup/RecordCheck.h"
+#include "backup/RecordWriter.h"
+#include "backup/Restore.h"
+#include "cli/Vehicles.h"
+#include "common/Cp1251.h"
+#include "common/FileKinds.h"
+#include "common/Services.h"
+#include "platform/Console.h"
+#include "records/CategorySwitch.h"
+#include "records/Lookup.h"
+#include "records/Startup.h"
+
+#include <cstdlib>
+
+namespace fw::cli {
+namespace {
+
+void print(const std::string& utf8) { platform::write(platform::Stream::Out, utf8 + "\n"); }
+
+std::string encoded(const std::string& utf8) {
+  if (auto bytes = cp1251::fromUtf8Text(utf8)) return *bytes;
+  // The window's own words for text it refuses.
+  throw Failure("Текст содержит символы, которых нет в кодировке Windows-1251.");
+}
+
+Vehicle vehicleNamed(const std::string& name) {
+  if (auto v = findVehicle(name)) return *v;
+  std::string nearest;
+  for (const std::string& n : nearestNames(name))
+    nearest += (nearest.empty() ? "" : ", ") + n;
+  throw Failure("\"" + name + "\" is no stock vehicle. Nearest: " + nearest + ".");
+}
+
+// The lists' time stamps are Windows-1251 like everything the window writes; a locale whose
+// rendering that cannot hold gets a fixed one, as in the window.
+std::string timestampBytes() {
+  if (auto text = platform::localTimestamp(true))
+    if (auto bytes = cp1251::fromUtf8Text(*text)) return *bytes;
+  return cp1251::fromUtf8Text(platform::localTimestamp(false).value_or("")).value_or("");
+}
+
+Services services() {
+  return {timestampBytes, [](FileKind, const LineBuffer&) {}}; // no viewer windows to reload
+}
+
+MainState started() {
+  MainState s;
+  constructMainState(s);
+  return s;
+}
+
+// What a user does in the window: the category's radio button, the entry in its list, "ОК".
+void lookUp(MainState& s, const Vehicle& v) {
+  selectCategory(s, v.category);
+  s.vehicleList(v.category).text = v.text;
+  vehicleListChanged(s);
+  lookUpVehicle(s, v.category);
+}
+
+// A button the window has disabled cannot be clicked, and the handler behind it was never meant to
+// run in that state: a script is stopped first, with the handler's message for a vehicle whose
+// line was not found.
+void requireEnabled(const MainState& s, FileKind k, const ButtonState& button) {
+  backup::requireLookedUp(s, k);
+  if (!button.enabled)
+    throw Failure(std::string("The window offers no ") + kindInfo(k).fileName + " row for this vehicle.");
+}
+
+// The handlers log as they go; what they logged before a failure is printed too.
+template <class Steps> void logging(MainState& s, Steps steps) {
+  const std::size_t from = s.log.size();
+  auto flush = [&] {
+    for (std::size_t i = from; i < s.log.size(); ++i)
+      print(cp1251::toUtf8(s.log.at(static_cast<std::int64_t>(i))));
+  };
+  try {
+    steps();
+  } catch (...) {
+    flush();
+    throw;
+  }
+  flush();
+}
+
+std::string lineNumber(const DataFileState& f) { return std::to_string(std::atoll(f.lineIndex.c_str()) + 1); }
+
+void show(const Arguments& a) {
+  const Vehicle v = vehicleNamed(a.operand);
+  MainState s = started();
+  lookUp(s, v);
+  for (FileKind k : kFileKinds) {
+    const DataFileState& f = s.file(k);
+    const std::string file = kindInfo(k).fileName;
+    if (f.record.found)
+      print(file + ":" + lineNumber(f) + ":" + cp1251::toUtf8(f.lines.at(std::atoll(f.lineIndex.c_str()))));
+    else
+      print(file + ": no line for " + a.operand);
+  }
+}
+
+void replace(const Arguments& a) {
+  const Vehicle v = vehicleNamed(a.operand);
+  // Every value is checked before the first file is touched.
+  std::array<std::optional<std::string>, 3> typed;
+  for (FileKind k : kFileKinds)
+    if (a.values[indexOf(k)]) typed[indexOf(k)] = encoded(*a.values[indexOf(k)]);
+  MainState s = started();
+  logging(s, [&] {
+    lookUp(s, v);
+    for (FileKind k : kFileKinds) {
+      if (!typed[indexOf(k)]) continue;
+      DataFileState& f = s.file(k);
+      requireEnabled(s, k, f.writeButton);
+      if (a.dryRun) {
+        print(std::string(kindInfo(k).fileName) + ":" + lineNumber(f));
+        print("- " + cp1251::toUtf8(f.lines.at(std::atoll(f.lineIndex.c_str()))));
+        print("+ " + cp1251::toUtf8(replacementLine(s, k, *typed[indexOf(k)])));
+        continue;
+      }
+      f.input.text = *typed[indexOf(k)];
+      writeLine(s, k, services());
+    }
+  });
+}
+
+// The time a dated list gives the backup: its line is the name, ten blanks and the time, unless
+// the user edited it.
+std::string timeOf(const LineBuffer& dated, const std::string& name) {
+  for (std::string_view line : dated.views()) {
+    if (!line.starts_with(name + " ")) continue;
+    line.remove_prefix(name.size());
+    return std::string(line.substr(std::min(line.find_first_not_of(' '), line.size())));
+  }
+  return {};
+}
+
+void backups(const Arguments& a) {
+  std::optional<Vehicle> only;
+  if (!a.operand.empty()) only = vehicleNamed(a.operand);
+  const MainState s = started();
+  for (FileKind k : kFileKinds) {
+    const DataFileState& f = s.file(k);
+    for (const std::string& name : f.backupNames.items) {
+      const auto parsed = parseBackupName(name);
+      if (only && (!parsed || parsed->label != only->text)) continue;
+      print(std::string(kindInfo(k).fileName) + "\t" + cp1251::toUtf8(name) + "\t" +
+            cp1251::toUtf8(timeOf(f.datedList, name)));
+    }
+  }
+}
+
+void restore(const Arguments& a) {
+  const std::string name = encoded(a.operand);
+  const auto parsed = parseBackupName(name);
+  if (!parsed)
+    throw Failure("\"" + a.operand +
+                  "\" is no backup name: handling_, vehicles_ or carcols_, the vehicle, _, " +
+                  "a number and .hb.");
+  const Vehicle v = vehicleNamed(parsed->label);
+  MainState s = started();
+  logging(s, [&] {
+    lookUp(s, v);
+    requireEnabled(s, parsed->kind, s.file(parsed->kind).restoreButton);
+    s.file(parsed->kind).backupNames.text = name;
+    restoreLine(s, parsed->kind, services());
+  });
+}
+
+} // namespace
+
+void runCommand(const Arguments& a) {
+  switch (a.command) {
+  case Command::Show: return show(a);
+  case Command::Replace: return replace(a);
+  case Command::Backups: return backups(a);
+  case Command::Restore: return restore(a);
+  case Command::Help: break;
+  }
+  platform::write(platform::Stream::Out, kUsage);
+}
+
+} // namespace fw::cli

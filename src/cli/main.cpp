@@ -1,0 +1,34 @@
+// fleetwick-cli: the window's handlers on the same state, driven from a command line, so that a
+// script leaves the game folder exactly as a user clicking through the window would.
+#include "cli/Arguments.h"
+#include "cli/Commands.h"
+#include "common/Cp1251.h"
+#include "common/Errors.h"
+#include "platform/Console.h"
+
+#include <exception>
+
+int main(int argc, char** argv) {
+  using fw::platform::Stream;
+  const std::vector<std::string> args = fw::platform::commandLineArguments(argc, argv);
+  fw::cli::Arguments a;
+  try {
+    a = fw::cli::parseArguments(args);
+  } catch (const fw::cli::UsageError& e) {
+    fw::platform::write(Stream::Err, std::string("fleetwick-cli: ") + e.what() + "\n\n" + fw::cli::kUsage);
+    return 2;
+  }
+  try {
+    if (a.folder && !fw::platform::changeDirectory(*a.folder))
+      throw fw::cli::Failure("Cannot open folder " + *a.folder + ".");
+    fw::cli::runCommand(a);
+    return 0;
+  } catch (const fw::Error& e) {
+    fw::platform::write(Stream::Err, fw::cp1251::toUtf8(fw::boxText(e.what())) + "\n");
+  } catch (const fw::cli::Failure& e) {
+    fw::platform::write(Stream::Err, std::string(e.what()) + "\n");
+  } catch (const std::exception& e) {
+    fw::platform::write(Stream::Err, std::string(e.what()) + "\n");
+  }
+  return 1;
+}
