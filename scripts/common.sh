@@ -17,3 +17,5 @@ need_packages() {
 }
 
 build_packages=(cmake make g++ qt6-base-dev libgl-dev libgtest-dev)
+# The program carries Liberation Sans, taken from here at build time.
+build_packages+=(fonts-liberation2)

@@ -9,11 +9,16 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFontDatabase>
 #include <QTimer>
 #include <QWindow>
 
 #include <cstdio>
 #include <memory>
+
+// The fonts live in a static library: its resources must be registered by hand, and
+// Q_INIT_RESOURCE only works outside a namespace.
+static void registerFontResources() { Q_INIT_RESOURCE(fonts); }
 
 namespace fw {
 
@@ -71,6 +76,12 @@ int runFleetwick(QApplication& app, Dialogs& dialogs) {
 }
 
 void prepareApplication(QApplication& app) {
+  registerFontResources();
+  for (const char* face : {":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf"})
+    if (QFontDatabase::addApplicationFont(QString::fromLatin1(face)) < 0)
+      std::fprintf(stderr, "fleetwick: cannot load the font %s\n", face);
+  // The same style everywhere, as the same font: the captions fit the margins of this one.
+  QApplication::setStyle(QStringLiteral("Fusion"));
   QApplication::setFont(layout::programFont());
   app.setWindowIcon(fleetwickIcon());
 }

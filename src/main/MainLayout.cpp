@@ -135,12 +135,13 @@ QWidget* create(const Control& c, QWidget* parent) {
 std::span<const Control> controls() { return kControls; }
 
 QFont programFont() {
-  QFont font;
-  // The design's font and its look-alikes first: the captions were measured for its narrow glyphs.
-  font.setFamilies({QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Tahoma"),
-                    QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Nimbus Sans"),
-                    QStringLiteral("Arial"), QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans")});
+  // Always the font the program carries (registered at start-up), never the machine's own: the
+  // captions were placed for narrow glyphs like these, and wider ones (DejaVu Sans, Tahoma under
+  // Wine) clip them. Liberation Sans has Arial's metrics on every system.
+  QFont font(QStringLiteral("Liberation Sans"));
   font.setStyleHint(QFont::SansSerif);
+  // Glyphs keep their designed widths: full hinting widens them by a pixel here and there.
+  font.setHintingPreference(QFont::PreferVerticalHinting);
   font.setPointSize(8);
   return font;
 }
