@@ -23,14 +23,10 @@
 #include <QLineEdit>
 #include <QScreen>
 
-// The stock copies live in a static library: its resources must be registered by hand, and
-// Q_INIT_RESOURCE only works outside a namespace.
-static void registerStockResources() {
-  static bool registered = false;
-  if (registered) return;
-  registered = true;
-  Q_INIT_RESOURCE(stock);
-}
+// The stock copies live in a static library: its resources must be registered by hand (Qt
+// registers each resource once however often it is asked), and Q_INIT_RESOURCE only works outside
+// a namespace.
+static void registerStockResources() { Q_INIT_RESOURCE(stock); }
 
 namespace {
 

@@ -9,7 +9,6 @@ TextBinding::TextBinding(Read widgetText, Write showInWidget, Read stateText, Wr
       stateText_(std::move(stateText)), storeInState_(std::move(storeInState)) {}
 
 std::optional<QString> TextBinding::edited() const {
-  if (!rendered_) return std::nullopt;
   QString now = widgetText_();
   if (now == shown_) return std::nullopt;
   return now;

@@ -18,7 +18,8 @@ public:
 
   TextBinding(Read widgetText, Write showInWidget, Read stateText, Write storeInState);
 
-  // The widget's text when the user changed it since it was last shown, else nothing.
+  // The widget's text when the user changed it since it was last shown, else nothing. The view
+  // renders every binding before it first asks.
   std::optional<QString> edited() const;
   // Stores an edited text in the state; the text must be representable in Windows-1251.
   void store(const QString& text);

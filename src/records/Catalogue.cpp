@@ -155,21 +155,4 @@ const Entry* find(Category c, std::string_view text) {
   return nullptr;
 }
 
-std::optional<std::string> modelName(Category c, std::string_view text) {
-  const Entry* e = find(c, text);
-  if (!e || e->model.empty()) return std::nullopt;
-  return std::string(e->model);
-}
-
-std::optional<std::string> ideSearchText(Category c, std::string_view text) {
-  const Entry* e = find(c, text);
-  if (!e || e->ideSearch.empty()) return std::nullopt;
-  return std::string(e->ideSearch);
-}
-
-bool handlingOnly(Category c, std::string_view text) {
-  const Entry* e = find(c, text);
-  return e && e->model.empty();
-}
-
 } // namespace fw::catalogue

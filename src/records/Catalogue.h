@@ -22,8 +22,5 @@ std::vector<std::string> entryTexts(Category c);
 
 // Whole-text, byte-exact, case-sensitive matching; at most one entry matches.
 const Entry* find(Category c, std::string_view text);
-std::optional<std::string> modelName(Category c, std::string_view text);
-std::optional<std::string> ideSearchText(Category c, std::string_view text);
-bool handlingOnly(Category c, std::string_view text);
 
 } // namespace fw::catalogue
