@@ -1,108 +1,141 @@
-// The command line against the window on the same game folder, and its failures.
-#include "CliRun.h"
-#include "common/Cp1251.h"
+// fleetwick-cli run as a script runs it, against the window's handlers on the same game folder:
+// the same files, its failures, and the window and scripts writing one folder at the same time.
+#include "Game.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <algorithm>
+#include <sstream>
+#include <sys/wait.h>
 
 namespace fw::test {
 namespace {
 
-TEST(CliTest, replaceLeavesTheFolderAsTheWindowsButtonsDo) {
-  TempFolder byCli;
-  makeStockGame(byCli);
-  TempFolder byWindow(true);
-  makeStockGame(byWindow);
-  Window window;
-  // MANANA's entry ends in a blank the script leaves out; the carcols values hold a byte above 0x7F.
-  struct Case {
-    Category category;
-    const char* entry;
-    const char* name;
-    std::array<const char*, 3> values;
-  };
-  for (const Case& c : {Case{Category::Car, "MANANA ", "MANANA", {"1.0 2.0", "car, 7", "Ж1, 2"}},
-                        Case{Category::Boat, "TUG", "TUG", {"9.5 -1", "boat, 3", "4,4"}}}) {
-    const std::size_t logged = window.s.log.size();
-    window.lookUp(c.category, c.entry);
-    for (FileKind k : kFileKinds)
-      window.write(k, cp1251::fromUtf8(c.values[indexOf(k)]));
-    std::string windowLog;
-    for (std::size_t i = logged; i < window.s.log.size(); ++i)
-      windowLog += cp1251::toUtf8(window.s.log.at(static_cast<std::int64_t>(i))) + "\n";
-
-    const CliResult r = runCli({"-C", byCli.str(), "replace", c.name, "--handling", c.values[0], "--vehicles",
-                                c.values[1], "--carcols", c.values[2]});
-    EXPECT_EQ(r.code, 0) << r.err;
-    EXPECT_EQ(r.out, windowLog);
-  }
-  EXPECT_EQ(contents(byCli), contents(byWindow));
-}
-
-struct FailureCase {
-  const char* name;
-  std::function<void(const TempFolder&)> prepare;
-  std::vector<std::string> args; // after "-C GAME_FOLDER" unless they start with their own -C
+struct Cli {
   int code;
-  std::string message; // on stderr, or on stdout when the code is 0
+  std::string out, err;
 };
 
-void backUpBanshee(const TempFolder& game) {
-  EXPECT_EQ(runCli({"-C", game.str(), "replace", "BANSHEE", "--handling", "1"}).code, 0);
+// The command through the shell; its arguments are quoted, so they are taken as given.
+Cli cli(const std::vector<std::string>& args) {
+  TempFolder streams;
+  std::string line = FLEETWICK_CLI;
+  for (const std::string& arg : args)
+    line += " '" + arg + "'";
+  const int status = std::system((line + " >" + streams.str() + "/out 2>" + streams.str() + "/err").c_str());
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, streams.read("out"), streams.read("err")};
 }
 
-// One row a line or two, as a table reads.
-// clang-format off
-const FailureCase kFailures[] = {
-    {"missing game folder", {}, {"-C", "/nonexistent/game", "show", "BANSHEE"}, 1,
-     "Cannot open folder /nonexistent/game."},
-    {"missing backup folder", [](auto& g) { std::filesystem::remove(g.path() / "backup/handling"); },
-     {"replace", "BANSHEE", "--handling", "1"}, 1, "Cannot create file "},
-    {"read-only data file",
-     [](auto& g) { backUpBanshee(g); g.makeReadOnly("common/data/handling.dat"); },
-     {"restore", "handling_BANSHEE_1.hb"}, 1, "Cannot create file common//data//handling.dat."},
-    {"unknown vehicle", {}, {"show", "banshe"}, 1, "\"banshe\" is no stock vehicle. Nearest: BANSHEE, BENSON, RANCHER."},
-    {"backup of another vehicle",
-     [](auto& g) { g.write("backup/handling/handling_BANSHEE_1.hb", "ADMIRAL 1\r\n"); },
-     {"restore", "handling_BANSHEE_1.hb"}, 1, "Эта резервная копия не для BANSHEE, ничего не изменено."},
-    {"row the window disables", {}, {"replace", "CONTENDER", "--vehicles", "1"}, 1,
-     "Строка машины в vehicles.ide не найдена. Выберите машину и нажмите \"ОК\"."},
-    {"text outside Windows-1251", {}, {"replace", "BANSHEE", "--handling", "1", "--carcols", "\u2713"}, 1,
-     "Текст содержит символы, которых нет в кодировке Windows-1251."},
-    {"usage error", {}, {"replace", "BANSHEE", "--dry-run"}, 2, "replace needs --handling"},
-    {"dry run", {}, {"replace", "BANSHEE", "--handling=1", "--dry-run"}, 0, "\n+ BANSHEE 1\n"},
-};
-// clang-format on
-
-TEST(CliTest, failuresGiveTheirExitCodeAndMessageAndChangeNothing) {
-  for (const FailureCase& c : kFailures) {
-    SCOPED_TRACE(c.name);
-    TempFolder game;
-    makeStockGame(game);
-    if (c.prepare) c.prepare(game);
-    const auto before = contents(game);
-    std::vector<std::string> args = c.args;
-    if (args.front() != "-C") args.insert(args.begin(), {"-C", game.str()});
-
-    const CliResult r = runCli(args);
-    EXPECT_EQ(r.code, c.code);
-    EXPECT_NE((c.code == 0 ? r.out : r.err).find(c.message), std::string::npos) << r.out << r.err;
-    EXPECT_EQ(r.err.find("usage: fleetwick-cli") != std::string::npos, c.code == 2); // usage errors alone
-    EXPECT_EQ(contents(game), before);
+struct StockGame : Game {
+  StockGame() : Game(FLEETWICK_SOURCE_DIR "/data") {}
+  // The files with the dated lists' times left out, which differ by the second.
+  std::map<std::string, std::string> undated() const {
+    auto all = files();
+    for (auto& [name, bytes] : all)
+      for (std::size_t at = 0;
+           name.ends_with("list.txt") && (at = bytes.find("          ", at)) != bytes.npos; at += 10)
+        bytes.erase(at + 10, bytes.find('\r', at) - at - 10);
+    return all;
   }
+};
+
+TEST(Cli, replaceLeavesTheFolderAsTheWindowsButtonsDo) {
+  StockGame byCli, byWindow;
+  byWindow.start();
+  // MANANA's entry ends in a blank a script leaves out; the carcols values hold a letter above 0x7F.
+  for (auto [category, entry, name, values] :
+       {std::tuple{Category::Car, "MANANA ", "MANANA", std::array{"1.0 2.0", "car, 7", "Ж1, 2"}},
+        std::tuple{Category::Boat, "TUG", "TUG", std::array{"9.5 -1", "boat, 3", "4,4"}}}) {
+    const std::size_t logged = byWindow.s.log.size();
+    selectCategory(byWindow.s, category), vehicleListChanged(byWindow.s), byWindow.lookUp(entry, category);
+    for (FileKind k : kFileKinds)
+      EXPECT_EQ(byWindow.write(k, cp1251::fromUtf8(values[indexOf(k)])), "");
+    const Cli r = cli({"-C", byCli.folder.str(), "replace", name, "--handling", values[0], "--vehicles",
+                       values[1], "--carcols", values[2]});
+    EXPECT_EQ(r.code, 0) << r.err;
+    std::string log = byWindow.log(logged);
+    std::replace(log.begin(), log.end(), '|', '\n');
+    EXPECT_EQ(r.out, log);
+  }
+  EXPECT_EQ(byCli.undated(), byWindow.undated());
 }
 
-TEST(CliTest, backupsAreListedPerFileNewestFirstWithTheirTimes) {
-  TempFolder game;
-  makeStockGame(game);
+TEST(Cli, failuresGiveTheirExitCodeAndMessageAndChangeNothing) {
+  const struct {
+    const char* folder; // after -C: the game folder when none, no -C at all when empty
+    const char* command;
+    int code;
+    std::string message; // on stderr, on stdout when the code is 0
+  } cases[] = {
+      {"/nonexistent/game", "show BANSHEE", 1, "Cannot open folder /nonexistent/game."},
+      {"", "show BANSHEE", 0, "\nvehicles.ide:26:banshee,\tbanshee,\tcar,"}, // in the current folder
+      {nullptr, "restore handling_BANSHEE_1.hb", 1, "Cannot create file common//data//handling.dat."},
+      {nullptr, "show banshe", 1, "\"banshe\" is no stock vehicle. Nearest: BANSHEE, BENSON, RANCHER."},
+      {nullptr, "restore handling_BANSHEE_19.hb", 1,
+       "Эта резервная копия не для BANSHEE, ничего не изменено."},
+      {nullptr, "replace BANSHEE --handling 1 --carcols \u2713", 1,
+       "Текст содержит символы, которых нет в кодировке Windows-1251."},
+      {nullptr, "replace BANSHEE --dry-run", 2, "replace needs --handling"},
+      {nullptr, "replace BANSHEE --handling=1 --dry-run", 0, "\n+ BANSHEE 1\n"}};
+  for (const auto& c : cases) {
+    StockGame game; // with a backup of BANSHEE's line, and another vehicle's line under its name
+    EXPECT_EQ(cli({"-C", game.folder.str(), "replace", "BANSHEE", "--handling", "1"}).code, 0);
+    game.folder.write("backup/handling/handling_BANSHEE_19.hb", "ADMIRAL 1\r\n");
+    game.folder.makeReadOnly("common/data/handling.dat");
+    std::vector<std::string> args;
+    if (!c.folder || *c.folder) args = {"-C", c.folder ? c.folder : game.folder.str()};
+    std::istringstream words(c.command);
+    for (std::string word; words >> word;)
+      args.push_back(word);
+    const auto before = game.undated();
+    const Cli r = cli(args);
+    EXPECT_EQ(r.code, c.code) << c.message;
+    EXPECT_NE((c.code == 0 ? r.out : r.err).find(c.message), std::string::npos) << r.out << r.err;
+    EXPECT_EQ(r.err.find("usage: fleetwick-cli") != std::string::npos, c.code == 2)
+        << "usage on usage errors";
+    EXPECT_EQ(game.undated(), before);
+  }
+  StockGame game;
   for (const char* vehicle : {"BANSHEE", "ADMIRAL"})
-    EXPECT_EQ(runCli({"-C", game.str(), "replace", vehicle, "--handling", "1"}).code, 0);
-  game.write("backup/hblist.txt", "handling_ADMIRAL_2.hb          today\r\nhandling_BANSHEE_1.hb  then\r\n");
-  EXPECT_EQ(runCli({"-C", game.str(), "backups"}).out,
-            "handling.dat\thandling_ADMIRAL_2.hb\ttoday\nhandling.dat\thandling_BANSHEE_1.hb\tthen\n");
-  EXPECT_EQ(runCli({"-C", game.str(), "backups", "BANSHEE"}).out,
+    cli({"-C", game.folder.str(), "replace", vehicle, "--handling", "1"});
+  game.folder.write("backup/hblist.txt",
+                    "handling_ADMIRAL_2.hb          today\r\nhandling_BANSHEE_1.hb  then\r\n");
+  EXPECT_EQ(cli({"-C", game.folder.str(), "backups"}).out +
+                cli({"-C", game.folder.str(), "backups", "BANSHEE"}).out,
+            "handling.dat\thandling_ADMIRAL_2.hb\ttoday\nhandling.dat\thandling_BANSHEE_1.hb\tthen\n"
             "handling.dat\thandling_BANSHEE_1.hb\tthen\n");
+}
+
+// Every change is in the file once and every backup is listed once in each list.
+void expectAllKept(const StockGame& g, const std::vector<std::string>& vehicles) {
+  for (const std::string& v : vehicles)
+    for (auto [file, start] : {std::pair{"common/data/handling.dat", v + " 7 " + v},
+                               {"backup/hblistb.txt", "handling_" + v + "_"},
+                               {"backup/hblist.txt", "handling_" + v + "_"}}) {
+      const LineBuffer lines = LineBuffer::fromBytes(g.folder.read(file));
+      EXPECT_EQ(
+          std::ranges::count_if(lines.views(), [&](std::string_view l) { return l.starts_with(start); }), 1)
+          << v << " in " << file;
+    }
+}
+
+TEST(Cli, theWindowAndScriptsWritingAtOnceLoseNothing) {
+  for (bool windowFirst : {true, false}) {
+    StockGame game;
+    game.start(), game.lookUp("ADMIRAL");
+    if (windowFirst) game.write(FileKind::Handling, "7 ADMIRAL");
+    EXPECT_EQ(cli({"-C", game.folder.str(), "replace", "BANSHEE", "--handling", "7 BANSHEE"}).code, 0);
+    if (!windowFirst) game.write(FileKind::Handling, "7 ADMIRAL");
+    expectAllKept(game, {"ADMIRAL", "BANSHEE"});
+  }
+  StockGame game;
+  const std::vector<std::string> vehicles = {"ADMIRAL", "BANSHEE", "COMET", "INFERNUS"};
+  std::string scripts;
+  for (const std::string& v : vehicles)
+    scripts += std::string(FLEETWICK_CLI) + " -C '" + game.folder.str() + "' replace " + v +
+               " --handling '7 " + v + "' & ";
+  ASSERT_EQ(std::system((scripts + "wait").c_str()), 0);
+  expectAllKept(game, vehicles);
 }
 
 } // namespace

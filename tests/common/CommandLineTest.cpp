@@ -1,5 +1,5 @@
-// How a command line falls apart by the Microsoft runtime's rules (the fuzz target checks how the
-// program is picked out of it).
+// How a command line falls apart by the Microsoft runtime's rules, and how the program is picked
+// out of it.
 #include "platform/CommandLine.h"
 
 #include <gtest/gtest.h>
@@ -36,6 +36,6 @@ TEST(CommandLine, takesTheShortestPrefixThatIsAProgramUnlessQuoted) {
   EXPECT_EQ(found->arguments, (std::vector<std::string>{"games/velmora", "-x", "a b"}));
   EXPECT_EQ(fw::platform::parseCommand(R"("/my games/velmora" z)", among({"/my games/velmora"}))->arguments,
             std::vector<std::string>{"z"});
-  EXPECT_FALSE(fw::platform::parseCommand(R"("/my games/velmora")", among({"/my"})));
-  EXPECT_FALSE(fw::platform::parseCommand("   ", among({""})));
+  for (const char* line : {R"("/my games/velmora")", "/mya games", "   "}) // only whole words are candidates
+    EXPECT_FALSE(fw::platform::parseCommand(line, among({"/my", "/m", ""}))) << line;
 }

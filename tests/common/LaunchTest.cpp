@@ -15,17 +15,17 @@ using fw::platform::launch;
 
 class Launch : public testing::Test {
 protected:
-  // Records where it runs, whether descriptor 37 of ours reached it, whether it has a session of
-  // its own, and its arguments, after `before`; the record appears whole, by a rename.
+  // A script at `name` (relative to the root) that records where it runs, whether descriptor 37 of
+  // ours reached it, whether it has a session of its own, and its arguments, after `before`; the
+  // record appears whole, by a rename.
   void script(const std::string& name, const std::string& before = "") const {
     const std::string out = (root.path() / "record").string();
     setenv("FW_SESSION", std::to_string(getsid(0)).c_str(), 1);
-    root.write("my games/" + name,
-               "#!/bin/sh\n" + before + "[ -e /proc/$$/fd/37 ] && fd=leaked || fd=clean\n" +
-                   "[ \"$(cut -d' ' -f6 /proc/$$/stat)\" = \"$FW_SESSION\" ] && s=ours || s=own\n" +
-                   "{ echo \"$(pwd -P) $fd $s\"; for a in \"$@\"; do echo \"[$a]\"; done; } > '" + out +
-                   ".part'\nmv '" + out + ".part' '" + out + "'\n");
-    fs::permissions(root.path() / "my games" / name, fs::perms::owner_all);
+    root.write(name, "#!/bin/sh\n" + before + "[ -e /proc/$$/fd/37 ] && fd=leaked || fd=clean\n" +
+                         "[ \"$(cut -d' ' -f6 /proc/$$/stat)\" = \"$FW_SESSION\" ] && s=ours || s=own\n" +
+                         "{ echo \"$(pwd -P) $fd $s\"; for a in \"$@\"; do echo \"[$a]\"; done; } > '" + out +
+                         ".part'\nmv '" + out + ".part' '" + out + "'\n");
+    fs::permissions(root.path() / name, fs::perms::owner_all);
   }
   std::string record() const {
     for (int i = 0; i < 400 && !root.has("record"); ++i)
@@ -40,13 +40,21 @@ protected:
 };
 
 TEST_F(Launch, runsTheCommandLineInTheGivenFolderDetachedAndWithoutOurDescriptors) {
-  script("record");
+  const auto descriptors = [] { return std::distance(fs::directory_iterator("/proc/self/fd"), {}); };
+  const auto before = descriptors();
+  script("my games/record");
   ASSERT_TRUE(launch("\"" + prog + "\" \"a b\" -x \"\"", dir));
   EXPECT_EQ(record(), dir + " clean own\n[a b]\n[-x]\n[]\n");
   ASSERT_TRUE(launch(prog + " one  two", ""));
   EXPECT_EQ(record(), fs::current_path().string() + " clean own\n[one]\n[two]\n") << "no folder: ours";
+  const std::string path = getenv("PATH");
+  setenv("PATH", (dir + "/none:" + dir + "/my games:" + path).c_str(), 1);
+  const bool found = launch("record y", dir);
+  setenv("PATH", path.c_str(), 1);
+  ASSERT_TRUE(found);
+  EXPECT_EQ(record(), dir + " clean own\n[y]\n") << "a bare name is looked up in PATH";
   // The script waits for its gate, so a launcher that waited for it would never return.
-  script("gated",
+  script("my games/gated",
          "n=0; while [ ! -e '" + dir + "/gate' ] && [ $n -lt 400 ]; do sleep 0.025; n=$((n+1)); done\n");
   int probe = open(dir.c_str(), O_RDONLY);
   ASSERT_EQ(dup2(probe, 37), 37); // dup2 clears close-on-exec
@@ -57,15 +65,16 @@ TEST_F(Launch, runsTheCommandLineInTheGivenFolderDetachedAndWithoutOurDescriptor
   root.write("gate", "");
   EXPECT_EQ(record(), dir + " clean own\n");
   EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1) << "no child of ours, not even a zombie";
+  EXPECT_EQ(descriptors(), before) << "none of ours left open";
 }
 
 TEST_F(Launch, takesTheShortestPrefixThatIsAProgramAndStartsNothingThatCannotRun) {
-  script("record");
-  root.write("my", "#!/bin/sh\necho \"$1\" > '" + dir + "/record'\n");
-  fs::permissions(root.path() / "my", fs::perms::owner_all);
+  script("my games/record"), script("my");
   ASSERT_TRUE(launch(prog, dir));
-  EXPECT_EQ(record(), "games/record\n");
-  fs::remove(root.path() / "my");
+  EXPECT_EQ(record(), dir + " clean own\n[games/record]\n");
+  fs::permissions(root.path() / "my", fs::perms::owner_read | fs::perms::owner_write);
+  ASSERT_TRUE(launch(prog + " x", dir));
+  EXPECT_EQ(record(), dir + " clean own\n[x]\n") << "a file that cannot run is no program";
   root.write("my games/plain.txt", "#!/bin/sh\n");
   root.write("my games/garbage", "\x7f"
                                  "ELF not really");

@@ -18,15 +18,7 @@ TEST(LineBuffer, splitsAtEveryKindOfLineEndAndSavesCrLf) {
     EXPECT_EQ(LineBuffer::fromBytes(lines.toBytes()), lines) << bytes;
   }
   EXPECT_EQ((LineBuffer{"a", ""}).toBytes(), "a\r\n\r\n");
-  LineBuffer b = LineBuffer::fromBytes(std::string("a\nb\nc"));
-  const LineBuffer copy = b;
-  b.erase(1);
-  b.insert(1, "B");
-  b.insert(9, "end");
-  b.erase(9);
-  EXPECT_EQ(b.lines(), (std::vector<std::string>{"a", "B", "c", "end"}));
-  EXPECT_EQ(copy, (LineBuffer{"a", "b", "c"})) << "a copy keeps its own lines";
-  EXPECT_EQ(b.at(-1).size() + b.at(4).size(), 0u) << "outside reads as empty";
+  EXPECT_EQ(LineBuffer{"a"}.at(-1).size() + LineBuffer{"a"}.at(1).size(), 0u) << "outside reads as empty";
 }
 
 TEST(Cp1251, everyByteRoundTripsAndUnicodeOutsideIsRefused) {
@@ -41,7 +33,7 @@ TEST(Cp1251, everyByteRoundTripsAndUnicodeOutsideIsRefused) {
   EXPECT_EQ(fw::cp1251::fromUtf8(fw::cp1251::toUtf8(all)), all);
   EXPECT_EQ(fw::cp1251::encode(u"x中"), std::nullopt);
   EXPECT_EQ(fw::cp1251::fromUtf8("Ёж №5 €"), "\xA8\xE6 \xB9\x35 \x88");
-  for (const char* bad : {"中", "\xF0\x9F\x98\x80", "\xD0", "\xE2\x82", "\xD0\x41"})
+  for (const char* bad : {"中", "\xF0\x9F\x98\x80", "\xD0", "\xE2\x82", "\xD0\x41", "\x80"})
     EXPECT_THROW(fw::cp1251::fromUtf8(bad), std::invalid_argument) << bad;
 }
 
@@ -56,6 +48,5 @@ TEST(Integer, takesSignedDecimalsInRangeOnly) {
       EXPECT_EQ(e.what(), "'" + std::string(bad) + "' is not a valid integer value");
     }
   }
-  EXPECT_EQ(fw::boxText("done") + fw::boxText("done.") + fw::cannotOpen("a").what(),
-            "done.done.Cannot open file a");
+  EXPECT_EQ(fw::boxText("done") + fw::boxText("done."), "done.done.") << "a message box's text ends in a dot";
 }

@@ -2,6 +2,7 @@
 // fonts the machine has: a wider font clips button captions and runs radio captions together.
 #include "WindowTest.h"
 
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -33,6 +34,8 @@ std::pair<int, int> captionWidths(QWidget* w) {
 using CaptionsFit = fw::test::WindowTest;
 
 TEST_F(CaptionsFit, everyCaptionFitsItsControlInEveryWindow) {
+  EXPECT_EQ(QFontDatabase::applicationFontFamilies(0), QStringList{QStringLiteral("Liberation Sans")})
+      << "the program's own font, whatever the machine has";
   start();
   click("Button1"); // a lookup fills the hints and the vehicle's red label
   for (QWidget* window : QApplication::topLevelWidgets()) {

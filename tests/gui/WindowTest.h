@@ -8,23 +8,28 @@
 #include "main/MainWindow.h"
 #include "windows/Dialogs.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDeadlineTimer>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <sstream>
 
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
 namespace fw::test {
 
-// Records what the message boxes showed and answers the file dialogs from a script.
+// Records what the message boxes showed and answers the file dialogs from a script: a missing
+// answer is the user's cancel.
 class ScriptedDialogs : public Dialogs {
 public:
   void error(QWidget*, const QString& text) override { errors << text; }
@@ -34,14 +39,13 @@ public:
   }
   std::optional<QString> openFile(QWidget*, const QString& current) override { return answer(current); }
   QStringList errors, messages, offered;
-  std::deque<std::optional<QString>> answers; // nothing: the user cancels
+  std::deque<std::optional<QString>> answers;
 
 private:
   std::optional<QString> answer(const QString& offer) {
     offered << offer;
-    EXPECT_FALSE(answers.empty()) << "a file dialog the test did not expect";
-    auto next = answers.empty() ? std::nullopt : answers.front();
-    if (!answers.empty()) answers.pop_front();
+    std::optional<QString> next;
+    if (!answers.empty()) next = answers.front(), answers.pop_front();
     return next;
   }
 };
@@ -68,13 +72,7 @@ inline std::string cp(const char* utf8) { return cp1251::fromUtf8(utf8); }
 
 class WindowTest : public testing::Test {
 protected:
-  WindowTest() : game(true) {
-    makeGameFolder(game,
-                   cp("; Велмора\r\nADMIRAL 1.0 2.0 3\r\nBIFF 4.0\r\n;------- bikes\r\nBOBBER "
-                      "7.0\r\n;------- boats\r\n"),
-                   "cars\r\nadmiral, admiral, car\r\nbiff, biff, car\r\nend\r\ntxdp\r\n",
-                   "col\r\nadmiral, 1,1\r\ncar4\r\n");
-  }
+  WindowTest() : game(true) { makeGameFolder(game, testData("window")); }
   void TearDown() override {
     QCoreApplication::processEvents();
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -102,8 +100,26 @@ protected:
                           Qt::NoModifier);
     QCoreApplication::processEvents();
   }
-  void menu(const char* name) const {
-    windows->main->findChild<QAction*>(QString::fromLatin1(name))->trigger();
+  void menu(const char* name) const { widget<QAction>(name)->trigger(); }
+  // What a widget shows: a label's or a field's text, a list's text.
+  QString text(const char* name) const {
+    QWidget* w = widget(name);
+    if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
+    if (auto* box = qobject_cast<QComboBox*>(w)) return box->currentText();
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) return edit->text();
+    return qobject_cast<QPlainTextEdit*>(w)->toPlainText();
+  }
+  // The named widgets as seen: each name, then "!" when hidden, "-" when disabled, "*" when checked.
+  std::string seen(const std::string& names) const {
+    std::istringstream in(names);
+    std::string out, name;
+    while (in >> name) {
+      const QWidget* w = widget(name.c_str());
+      const auto* button = qobject_cast<const QAbstractButton*>(w);
+      out += (out.empty() ? "" : " ") + name + (w->isHidden() ? "!" : "") + (w->isEnabled() ? "" : "-") +
+             (button && button->isChecked() ? "*" : "");
+    }
+    return out;
   }
 
   TempFolder game;

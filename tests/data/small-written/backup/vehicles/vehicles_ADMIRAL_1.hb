@@ -1,0 +1,1 @@
+admiral,	admiral,	car

@@ -1,0 +1,63 @@
+// A game folder as the current directory, the main window's state started in it, and its commands
+// run as the window runs them: each answers its error's text (UTF-8), or "" when it went through.
+#pragma once
+
+#include "TempFolder.h"
+#include "backup/RecordWriter.h"
+#include "backup/Restore.h"
+#include "common/Cp1251.h"
+#include "records/CategorySwitch.h"
+#include "records/Lookup.h"
+#include "records/Startup.h"
+
+#include <functional>
+
+namespace fw::test {
+
+struct Game {
+  explicit Game(const fs::path& dataFiles) { makeGameFolder(folder, dataFiles); }
+  static std::string run(const std::function<void()>& command) {
+    try {
+      command();
+    } catch (const std::exception& e) {
+      return cp1251::toUtf8(e.what());
+    }
+    return "";
+  }
+  std::string start() {
+    return run([&] { constructMainState(s = MainState()); });
+  }
+  std::string lookUp(const std::string& text, Category c = Category::Car) {
+    s.vehicleList(c).text = text;
+    return run([&] { lookUpVehicle(s, c); });
+  }
+  std::string write(FileKind k, const std::string& typed) {
+    s.file(k).input.text = typed;
+    return run([&] { writeLine(s, k, services); });
+  }
+  std::string restore(FileKind k, const std::string& name) {
+    s.file(k).backupNames.text = name;
+    return run([&] { restoreLine(s, k, services); });
+  }
+  // The log's lines from `from` on, each followed by "|".
+  std::string log(std::size_t from = 1) const {
+    std::string out;
+    for (std::size_t i = from; i < s.log.size(); ++i)
+      out += cp1251::toUtf8(s.log.at(static_cast<std::int64_t>(i))) + "|";
+    return out;
+  }
+  // The folder's files but the lock, which is the writers' meeting point and no data of the user's.
+  std::map<std::string, std::string> files() const {
+    auto all = folder.snapshot();
+    all.erase("backup/fleetwick.lock");
+    return all;
+  }
+
+  TempFolder folder{true};
+  MainState s;
+  std::array<LineBuffer, 3> reloaded{};
+  Services services{[] { return std::string("6.12.26 10:00"); },
+                    [this](FileKind k, const LineBuffer& lines) { reloaded[indexOf(k)] = lines; }};
+};
+
+} // namespace fw::test
