@@ -2,7 +2,7 @@
 # Builds Fleetwick with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-need_packages "${build_packages[@]}" clang-format xvfb xauth xdotool fonts-dejavu-core clang libclang-rt-14-dev
+need_packages "${build_packages[@]}" clang-format xvfb xauth xdotool fonts-dejavu-core
 # The real-window tests read the program's log through the clipboard.
 need_packages xclip unzip
 echo "Checking the code style"
@@ -15,14 +15,6 @@ cmake --build "$build" -j"$(nproc)"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" LSAN_OPTIONS="suppressions=$root/tests/lsan.supp"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 cd "$build" && ctest --output-on-failure -j"$(nproc)" -LE wine
-
-# The fuzz targets need clang and its libFuzzer runtime, so they get a build of their own; each
-# runs for a bounded time from its committed seeds.
-fuzz_build="$root/build-fuzz"
-CC=clang CXX=clang++ cmake -S "$root" -B "$fuzz_build" -DCMAKE_BUILD_TYPE=Debug -DFLEETWICK_GUI=OFF \
-  -DFLEETWICK_FUZZ=ON -DFLEETWICK_FUZZ_SECONDS=25 >/dev/null
-cmake --build "$fuzz_build" -j"$(nproc)" --target fleetwick_fuzzers
-cd "$fuzz_build" && ctest -L fuzz --output-on-failure -j2
 
 # The toolkit-free core and its tests, cross-compiled for 64-bit Windows and run under Wine.
 need_packages g++-mingw-w64-x86-64-posix wine64
