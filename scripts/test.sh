@@ -16,6 +16,13 @@ export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" LSAN_OPTIONS="suppressions
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 cd "$build" && ctest --output-on-failure -j"$(nproc)" -LE wine
 
+# As a packager builds it: optimised, default options, tests on. Optimisers warn about other things
+# than a debug build does, and warnings are errors.
+release_build="$root/build-release"
+cmake -S "$root" -B "$release_build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$release_build" -j"$(nproc)"
+(cd "$release_build" && ctest --output-on-failure -j"$(nproc)" -LE wine)
+
 # The toolkit-free core and its tests, cross-compiled for 64-bit Windows and run under Wine.
 need_packages g++-mingw-w64-x86-64-posix wine64
 win_build="$root/build-win64"
