@@ -7,9 +7,11 @@
 # package too, the same steps run on its fleetwick.exe under Wine, against the same expectation.
 #
 # Usage: real_window_test.sh STOCK_DATA_FOLDER SCREENSHOT_FOLDER FLEETWICK FLEETWICK_CLI [WIN64_ZIP]
-# Exits 77 (skipped) only when Xvfb or xdotool, or for the package wine64, is not installed.
+# Exits 77 (skipped) only when Xvfb or xdotool, or for the package wine64 or the package itself
+# (scripts/package-windows.sh builds it), is missing.
 set -uo pipefail
 stock=$1 shots=$2 linux=$3 cli=$4 zip=${5:-}
+[ -z "$zip" ] || [ -f "$zip" ] || { echo "SKIPPED: no Windows package at $zip"; exit 77; }
 
 wine=$(command -v wine64 || command -v /usr/lib/wine/wine64)
 for tool in Xvfb xdotool ${zip:+wine64}; do
