@@ -82,6 +82,9 @@ TEST(FilesPosix, aWriteCutShortLeavesTheOldFileAndNoDescriptorOpen) {
   EXPECT_EQ(fs::status(t.path() / "b").permissions(), fs::perms(0640)) << "new files as the umask says";
   EXPECT_EQ(t.snapshot().size(), 3u);
   EXPECT_EQ(descriptors(), open);
+  EXPECT_EQ(fw::LineBuffer::fromBytes(*fw::platform::readFile("/proc/self/cmdline")).at(0),
+            fw::test::readBytes("/proc/self/cmdline"))
+      << "a file whose size is not known beforehand is read whole";
 }
 
 TEST(FilesPosix, namesResolveIgnoringLetterCaseUnlessSeveralMatch) {
@@ -89,10 +92,13 @@ TEST(FilesPosix, namesResolveIgnoringLetterCaseUnlessSeveralMatch) {
   for (const char* name : {"Common/Data/Handling.DAT", "b/HBLIST.txt", "b/hblist.TXT", "exact/a", "exact/A"})
     t.write(name, "h\r\n");
   fs::create_symlink("Common", t.path() / "link");
-  const std::pair<std::string, std::string> resolved[] = {{"COMMON/data/new.txt", "Common/Data/new.txt"},
-                                                          {"nowhere/Common", "nowhere/Common"},
-                                                          {"exact/A", "exact/A"},
-                                                          {"LINK/data", "link/Data"}};
+  const std::pair<std::string, std::string> resolved[] = {
+      {"COMMON/data/new.txt", "Common/Data/new.txt"},
+      {"nowhere/Common", "nowhere/Common"},
+      {"exact/A", "exact/A"},
+      {"LINK/data", "link/Data"},
+      {"COMMON/DATA/HANDLING", "Common/Data/HANDLING"},
+      {"COMMON/data/handling.dat.bak", "Common/Data/handling.dat.bak"}};
   for (const auto& [asked, onDisk] : resolved)
     EXPECT_EQ(fw::platform::resolveCase(t.str() + "/" + asked).path, t.str() + "/" + onDisk);
   const std::string error = Game::run([&] { fw::loadLines(FilePath::under(t.str(), "//b//hblist.txt")); });

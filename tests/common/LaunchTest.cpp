@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <thread>
@@ -16,13 +17,14 @@ using fw::platform::launch;
 class Launch : public testing::Test {
 protected:
   // A script at `name` (relative to the root) that records where it runs, whether descriptor 37 of
-  // ours reached it, whether it has a session of its own, and its arguments, after `before`; the
-  // record appears whole, by a rename.
+  // ours reached it, whether it has a session of its own and no signal ignored, and its arguments,
+  // after `before`; the record appears whole, by a rename.
   void script(const std::string& name, const std::string& before = "") const {
     const std::string out = (root.path() / "record").string();
     setenv("FW_SESSION", std::to_string(getsid(0)).c_str(), 1);
     root.write(name, "#!/bin/sh\n" + before + "[ -e /proc/$$/fd/37 ] && fd=leaked || fd=clean\n" +
                          "[ \"$(cut -d' ' -f6 /proc/$$/stat)\" = \"$FW_SESSION\" ] && s=ours || s=own\n" +
+                         "grep -q '^SigIgn:[[:space:]]*0*$' /proc/$$/status || s=$s-ignoring\n" +
                          "{ echo \"$(pwd -P) $fd $s\"; for a in \"$@\"; do echo \"[$a]\"; done; } > '" + out +
                          ".part'\nmv '" + out + ".part' '" + out + "'\n");
     fs::permissions(root.path() / name, fs::perms::owner_all);
@@ -42,6 +44,7 @@ protected:
 TEST_F(Launch, runsTheCommandLineInTheGivenFolderDetachedAndWithoutOurDescriptors) {
   const auto descriptors = [] { return std::distance(fs::directory_iterator("/proc/self/fd"), {}); };
   const auto before = descriptors();
+  std::signal(SIGUSR2, SIG_IGN); // inherited across exec unless the launcher resets it
   script("my games/record");
   ASSERT_TRUE(launch("\"" + prog + "\" \"a b\" -x \"\"", dir));
   EXPECT_EQ(record(), dir + " clean own\n[a b]\n[-x]\n[]\n");

@@ -19,6 +19,9 @@ TEST(LineBuffer, splitsAtEveryKindOfLineEndAndSavesCrLf) {
   }
   EXPECT_EQ((LineBuffer{"a", ""}).toBytes(), "a\r\n\r\n");
   EXPECT_EQ(LineBuffer{"a"}.at(-1).size() + LineBuffer{"a"}.at(1).size(), 0u) << "outside reads as empty";
+  LineBuffer one{"a"};
+  one.erase(1);
+  EXPECT_EQ(one, LineBuffer{"a"}) << "erasing outside changes nothing";
 }
 
 TEST(Cp1251, everyByteRoundTripsAndUnicodeOutsideIsRefused) {

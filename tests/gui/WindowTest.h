@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -70,6 +71,11 @@ inline void whileModal(const std::function<void()>& open, std::function<void(QWi
 
 inline std::string cp(const char* utf8) { return cp1251::fromUtf8(utf8); }
 
+// A window's control by its name in the design.
+template <class W = QPushButton> W* in(QWidget* window, const char* name) {
+  return window->findChild<W*>(QString::fromLatin1(name));
+}
+
 class WindowTest : public testing::Test {
 protected:
   WindowTest() : game(true) { makeGameFolder(game, testData("window")); }
@@ -82,9 +88,7 @@ protected:
     ASSERT_TRUE(windows = createWindows(dialogs));
     windows->main->setClock([] { return QDateTime(QDate(2026, 12, 6), QTime(10, 0)); });
   }
-  template <class W = QWidget> W* widget(const char* name) const {
-    return windows->main->findChild<W*>(QString::fromLatin1(name));
-  }
+  template <class W = QWidget> W* widget(const char* name) const { return in<W>(windows->main.get(), name); }
   // A click, and the queued work it leaves (the vehicle lists' change events), as the event loop would.
   void click(const char* name) const {
     QTest::mouseClick(widget(name), Qt::LeftButton);

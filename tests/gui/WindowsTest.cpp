@@ -1,4 +1,4 @@
-// The settings window, the quick-start launchers, the about box and the backup timestamp.
+// The settings window, the about box and the backup timestamp.
 #include "WindowTest.h"
 #include "main/Timestamp.h"
 #include "windows/Text.h"
@@ -7,14 +7,6 @@
 #include <QPushButton>
 
 using namespace fw::test;
-
-namespace {
-
-template <class W = QPushButton> W* in(QWidget* window, const char* name) {
-  return window->findChild<W*>(QString::fromLatin1(name));
-}
-
-} // namespace
 
 TEST_F(WindowTest, settingsAreSavedToTheStartDirectoryOnlyByOk) {
   game.write("fleetwick.ini", "");
@@ -64,21 +56,6 @@ TEST_F(WindowTest, settingsAreSavedToTheStartDirectoryOnlyByOk) {
                w->close();
              });
 }
-
-#ifndef _WIN32
-TEST_F(WindowTest, launchesAProgramWhoseCommandLineHoldsCyrillicLetters) {
-  game.write("Игры/игра.sh",
-             "#!/bin/sh\ncd \"$(dirname \"$0\")\" && echo \"$@\" > args.part && mv args.part args\n");
-  std::filesystem::permissions(game.path() / "Игры/игра.sh", std::filesystem::perms::owner_all);
-  game.write("fleetwick.ini", "\r\n" + cp(game.str().c_str()) + cp("/Игры/игра.sh один два") + "\r\n");
-  start();
-  click("Button9");
-  for (int i = 0; i < 200 && !game.has("Игры/args"); ++i)
-    QTest::qWait(25);
-  EXPECT_EQ(game.read("Игры/args"), "один два\n");
-  EXPECT_EQ(dialogs.messages, QStringList());
-}
-#endif
 
 TEST(Timestamp, isTheLocalesShortDateAndLongTimeWithoutTimeZone) {
   EXPECT_EQ(fw::withoutTimeZone(QStringLiteral("t HH:mm:ss 't' tttt")), QStringLiteral("HH:mm:ss 't'"));
