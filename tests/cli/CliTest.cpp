@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <sstream>
 #include <sys/wait.h>
 
 namespace fw::test {
@@ -16,12 +15,14 @@ struct Cli {
   std::string out, err;
 };
 
-// The command through the shell; its arguments are quoted, so they are taken as given.
-Cli cli(const std::vector<std::string>& args) {
+// The command through the shell: `args` quoted, so they are taken as given, then `words` as the
+// shell splits them.
+Cli cli(const std::vector<std::string>& args, const std::string& words = "") {
   TempFolder streams;
   std::string line = FLEETWICK_CLI;
   for (const std::string& arg : args)
     line += " '" + arg + "'";
+  line += " " + words;
   const int status = std::system((line + " >" + streams.str() + "/out 2>" + streams.str() + "/err").c_str());
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, streams.read("out"), streams.read("err")};
 }
@@ -53,9 +54,7 @@ TEST(Cli, replaceLeavesTheFolderAsTheWindowsButtonsDo) {
     const Cli r = cli({"-C", byCli.folder.str(), "replace", name, "--handling", values[0], "--vehicles",
                        values[1], "--carcols", values[2]});
     EXPECT_EQ(r.code, 0) << r.err;
-    std::string log = byWindow.log(logged);
-    std::replace(log.begin(), log.end(), '|', '\n');
-    EXPECT_EQ(r.out, log);
+    EXPECT_EQ(r.out, byWindow.log(logged, "\n"));
   }
   EXPECT_EQ(byCli.undated(), byWindow.undated());
 }
@@ -82,13 +81,11 @@ TEST(Cli, failuresGiveTheirExitCodeAndMessageAndChangeNothing) {
     EXPECT_EQ(cli({"-C", game.folder.str(), "replace", "BANSHEE", "--handling", "1"}).code, 0);
     game.folder.write("backup/handling/handling_BANSHEE_19.hb", "ADMIRAL 1\r\n");
     game.folder.makeReadOnly("common/data/handling.dat");
-    std::vector<std::string> args;
-    if (!c.folder || *c.folder) args = {"-C", c.folder ? c.folder : game.folder.str()};
-    std::istringstream words(c.command);
-    for (std::string word; words >> word;)
-      args.push_back(word);
     const auto before = game.undated();
-    const Cli r = cli(args);
+    const Cli r =
+        cli(c.folder && !*c.folder ? std::vector<std::string>{}
+                                   : std::vector<std::string>{"-C", c.folder ? c.folder : game.folder.str()},
+            c.command);
     EXPECT_EQ(r.code, c.code) << c.message;
     EXPECT_NE((c.code == 0 ? r.out : r.err).find(c.message), std::string::npos) << r.out << r.err;
     EXPECT_EQ(r.err.find("usage: fleetwick-cli") != std::string::npos, c.code == 2)

@@ -87,4 +87,7 @@ TEST_F(Launch, takesTheShortestPrefixThatIsAProgramAndStartsNothingThatCannotRun
     EXPECT_FALSE(launch(line, dir)) << line;
   EXPECT_FALSE(launch(prog, dir + "/no such dir"));
   EXPECT_FALSE(root.has("record"));
+  fw::test::TempFolder gone(true);
+  fs::remove(gone.path());
+  EXPECT_FALSE(launch("record x", "")) << "our own current directory is gone";
 }

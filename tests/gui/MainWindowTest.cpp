@@ -79,6 +79,10 @@ TEST_F(WindowTest, categoryAndListChangesCloseTheRecordAndKeepWhatWasTyped) {
   widget<QComboBox>("ComboBox1")->setEditText(QStringLiteral("ADMIRAL"));
   QCoreApplication::processEvents();
   click("Button1");
+  widget<QComboBox>("ComboBox1")->lineEdit()->setSelection(6, 1);
+  type("ComboBox1", QStringLiteral("L")); // typing counts even when the text ends as it was
+  EXPECT_EQ(seen("Button5"), "Button5-");
+  click("Button1");
   whileModal([&] { menu("settings"); },
              [&](QWidget* modal) {
                widget<QComboBox>("ComboBox1")->setEditText(QStringLiteral("BIFF"));
@@ -121,8 +125,9 @@ TEST_F(WindowTest, menuAndLaunchersShowViewersWriteStockCopiesStartProgramsAndEx
   game.write("fleetwick.ini", "\r\n" + cp(game.str().c_str()) + cp("/Игры/игра.sh один два") + "\r\n");
   start();
   menu("viewCarcols");
-  EXPECT_EQ(windows->viewers[2]->isVisible() ? windows->viewers[2]->windowTitle() : QString(),
-            QStringLiteral("carcols.dat"));
+  EXPECT_TRUE(windows->viewers[2]->isVisible());
+  EXPECT_EQ(windows->viewers[2]->windowTitle() + windows->viewers[2]->text(),
+            QStringLiteral("carcols.datcol\nadmiral, 1,1\ncar4"));
   windows->viewers[2]->close();
   const QString target = QString::fromStdString(game.str() + "/stock.dat"),
                 all = QStringLiteral("|Все файлы (*.*)");

@@ -39,11 +39,11 @@ struct Game {
     s.file(k).backupNames.text = name;
     return run([&] { restoreLine(s, k, services); });
   }
-  // The log's lines from `from` on, each followed by "|".
-  std::string log(std::size_t from = 1) const {
+  // The log's lines from `from` on, each followed by `end`.
+  std::string log(std::size_t from = 1, const char* end = "|") const {
     std::string out;
     for (std::size_t i = from; i < s.log.size(); ++i)
-      out += cp1251::toUtf8(s.log.at(static_cast<std::int64_t>(i))) + "|";
+      out += cp1251::toUtf8(s.log.at(static_cast<std::int64_t>(i))) + end;
     return out;
   }
   // The folder's files but the lock, which is the writers' meeting point and no data of the user's.
