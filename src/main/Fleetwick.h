@@ -7,6 +7,7 @@
 #include <memory>
 
 class QApplication;
+class QImage;
 class QWidget;
 class QString;
 class MainWindow;
@@ -46,5 +47,9 @@ void captureWhenShown(QApplication& app, QWidget& window, const QString& file);
 // The application's settings before any window exists: the program font and the window icon.
 void prepareApplication(QApplication& app);
 QIcon fleetwickIcon();
+// The icon's sizes: those Windows' Explorer shows, for the window icon and the executables' icon file.
+inline constexpr std::array fleetwickIconSizes{16, 24, 32, 48, 64, 128, 256};
+// The icon drawn at size × size pixels, with a transparent background; needs no application object.
+QImage fleetwickIconImage(int size);
 
 } // namespace fw
