@@ -6,6 +6,9 @@
 #include "common/Files.h"
 #include "common/Integer.h"
 
+#include <cstdio>
+#include <map>
+
 namespace fw::backup {
 
 int nextNumber(MainState& s, FileKind k) {
@@ -46,13 +49,52 @@ void requirePlainName(std::string_view name) {
                 cp1251::fromUtf8("\" не имя резервной копии, ничего не изменено"));
 }
 
+std::string backupTimestamp(const platform::LocalTime& at) {
+  if (auto text = platform::userTimestamp(at))
+    if (auto bytes = cp1251::fromUtf8Text(*text)) return *bytes;
+  char own[32];
+  const bool midnight = at.hour == 0 && at.minute == 0 && at.second == 0 && at.millisecond == 0;
+  std::snprintf(own, sizeof own, midnight ? "%02d.%02d.%04d" : "%02d.%02d.%04d %02d:%02d:%02d", at.day,
+                at.month, at.year, at.hour, at.minute, at.second);
+  return own;
+}
+
+namespace {
+
+// Three versions of a dated list: as this copy last read or wrote it (base), as its user left it
+// (mine) and as the file holds it now (theirs). Lines that other copies added go on top, as the
+// newest; lines they removed go from the user's list too; the user's own edits stay.
+LineBuffer merged(const LineBuffer& base, const LineBuffer& mine, const LineBuffer& theirs) {
+  std::map<std::string_view, long> added; // by other copies; below zero: removed by them
+  for (std::string_view line : theirs.views())
+    ++added[line];
+  for (std::string_view line : base.views())
+    --added[line];
+  LineBuffer out;
+  for (std::string_view line : theirs.views()) {
+    if (added[line] <= 0) continue;
+    --added[line];
+    out.append(std::string(line));
+  }
+  for (std::string_view line : mine.views()) {
+    if (added[line] < 0) {
+      ++added[line];
+      continue;
+    }
+    out.append(std::string(line));
+  }
+  return out;
+}
+
+} // namespace
+
 void reloadLists(MainState& s, FileKind k) {
   DataFileState& f = s.file(k);
   if (FilePath names = FilePath::under(s.startDirectory, kindInfo(k).nameList); exists(names))
     f.backupNames.items = loadLines(names).lines();
   if (FilePath dated = FilePath::under(s.startDirectory, kindInfo(k).datedList); exists(dated)) {
     LineBuffer onDisk = loadLines(dated);
-    if (!(onDisk == f.datedListOnDisk)) f.datedList = onDisk;
+    f.datedList = merged(f.datedListOnDisk, f.datedList, onDisk);
     f.datedListOnDisk = std::move(onDisk);
   }
 }

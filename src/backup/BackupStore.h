@@ -2,6 +2,7 @@
 #pragma once
 
 #include "common/MainState.h"
+#include "platform/Console.h"
 
 #include <string>
 #include <string_view>
@@ -19,8 +20,14 @@ void requirePlainLabel(std::string_view label);
 // character Windows reserves, a control byte). An empty name is left to fail as a missing file.
 void requirePlainName(std::string_view name);
 
+// The time stamp of a backup made at `at`, as the dated lists carry it: the user's short date and
+// long time where the system renders them in Windows-1251, else the program's own Russian form
+// (dd.MM.yyyy HH:mm:ss), in either the date alone at midnight exactly.
+std::string backupTimestamp(const platform::LocalTime& at);
+
 // Takes the kind's lists from disk, where another copy of the program may have added backups since
-// this one read them. The dated list keeps the user's edits unless its file changed meanwhile.
+// this one read them: the name list as the file has it; the dated list as the user left it, with
+// what other copies changed in the file since this one last read or wrote it.
 void reloadLists(MainState& s, FileKind k);
 
 // Writes the backup file of the line under the first free number from `number` on (a file left

@@ -23,6 +23,11 @@ std::string replacementLine(const MainState& s, FileKind k, const std::string& t
   return s.vehicleLabel + " " + text;
 }
 
+void requireOneLine(const std::string& text) {
+  if (text.find_first_of("\r\n") != std::string::npos)
+    throw Error(cp1251::fromUtf8("Строка не может содержать перевод строки, ничего не записано"));
+}
+
 void writeLine(MainState& s, FileKind k, const Services& services) {
   const KindInfo& info = kindInfo(k);
   DataFileState& f = s.file(k);
@@ -39,8 +44,7 @@ void writeLine(MainState& s, FileKind k, const Services& services) {
   backup::requirePlainLabel(label);
 
   const std::string replacement = replacementLine(s, k, f.input.text);
-  if (replacement.find_first_of("\r\n") != std::string::npos)
-    throw Error(cp1251::fromUtf8("Строка не может содержать перевод строки, ничего не записано"));
+  requireOneLine(replacement);
 
   number = backup::writeBackupFile(s, k, label, number, std::string(f.lines.at(index)));
   s.log.append(cp1251::fromUtf8("Резервная копия ") + backup::backupName(k, label, number) +

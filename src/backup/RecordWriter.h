@@ -9,6 +9,9 @@ namespace fw {
 // The line that replaces the vehicle's line: the vehicle label or model name, then the typed text.
 std::string replacementLine(const MainState& s, FileKind k, const std::string& text);
 
+// Refuses a typed text that would split the line it goes into: the file would gain a line.
+void requireOneLine(const std::string& text);
+
 // The OK button of a file's input row.
 void writeLine(MainState& s, FileKind k, const Services& services);
 

@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 
+#include "backup/BackupStore.h"
 #include "backup/RecordCheck.h"
 #include "backup/RecordWriter.h"
 #include "backup/Restore.h"
@@ -10,8 +11,10 @@
 #include "platform/Console.h"
 #include "records/CategorySwitch.h"
 #include "records/Lookup.h"
+#include "records/Scans.h"
 #include "records/Startup.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace fw::cli {
@@ -25,6 +28,13 @@ std::string encoded(const std::string& utf8) {
   throw Failure("Текст содержит символы, которых нет в кодировке Windows-1251.");
 }
 
+// A value the window's input row would take, checked as the row's OK checks it.
+std::string typedValue(const std::string& utf8) {
+  std::string bytes = encoded(utf8);
+  requireOneLine(bytes);
+  return bytes;
+}
+
 Vehicle vehicleNamed(const std::string& name) {
   if (auto v = findVehicle(name)) return *v;
   std::string nearest;
@@ -33,16 +43,9 @@ Vehicle vehicleNamed(const std::string& name) {
   throw Failure("\"" + name + "\" is no stock vehicle. Nearest: " + nearest + ".");
 }
 
-// The lists' time stamps are Windows-1251 like everything the window writes; a locale whose
-// rendering that cannot hold gets a fixed one, as in the window.
-std::string timestampBytes() {
-  if (auto text = platform::localTimestamp(true))
-    if (auto bytes = cp1251::fromUtf8Text(*text)) return *bytes;
-  return cp1251::fromUtf8Text(platform::localTimestamp(false).value_or("")).value_or("");
-}
-
 Services services() {
-  return {timestampBytes, [](FileKind, const LineBuffer&) {}}; // no viewer windows to reload
+  return {[] { return backup::backupTimestamp(platform::localNow()); },
+          [](FileKind, const LineBuffer&) {}}; // no viewer windows to reload
 }
 
 MainState started() {
@@ -51,8 +54,23 @@ MainState started() {
   return s;
 }
 
+// The window reports a file without its section marker as a field that holds no number; a script's
+// author is told which file lacks which marker.
+void requireSectionMarkers(const MainState& s, Category c) {
+  const auto markers = sectionMarkers(c);
+  for (FileKind k : kFileKinds) {
+    const char* marker = markers[indexOf(k)];
+    const auto lines = s.file(k).lines.views();
+    if (marker && std::none_of(lines.begin(), lines.end(),
+                               [&](std::string_view l) { return scan::contains(l, marker); }))
+      throw Failure(std::string(kindInfo(k).fileName) + " has no line with \"" + marker +
+                    "\", which ends the part of it that is searched.");
+  }
+}
+
 // What a user does in the window: the category's radio button, the entry in its list, "ОК".
 void lookUp(MainState& s, const Vehicle& v) {
+  requireSectionMarkers(s, v.category);
   selectCategory(s, v.category);
   s.vehicleList(v.category).text = v.text;
   vehicleListChanged(s);
@@ -105,14 +123,17 @@ void replace(const Arguments& a) {
   // Every value is checked before the first file is touched.
   std::array<std::optional<std::string>, 3> typed;
   for (FileKind k : kFileKinds)
-    if (a.values[indexOf(k)]) typed[indexOf(k)] = encoded(*a.values[indexOf(k)]);
+    if (a.values[indexOf(k)]) typed[indexOf(k)] = typedValue(*a.values[indexOf(k)]);
   MainState s = started();
   logging(s, [&] {
     lookUp(s, v);
+    // Each row the window must offer before any file is written: a script never stops half-way
+    // for a row it could have known of.
+    for (FileKind k : kFileKinds)
+      if (typed[indexOf(k)]) requireEnabled(s, k, s.file(k).writeButton);
     for (FileKind k : kFileKinds) {
       if (!typed[indexOf(k)]) continue;
       DataFileState& f = s.file(k);
-      requireEnabled(s, k, f.writeButton);
       if (a.dryRun) {
         print(std::string(kindInfo(k).fileName) + ":" + lineNumber(f));
         print("- " + cp1251::toUtf8(f.lines.at(std::atoll(f.lineIndex.c_str()))));

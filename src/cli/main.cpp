@@ -2,7 +2,6 @@
 // script leaves the game folder exactly as a user clicking through the window would.
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
-#include "common/Cp1251.h"
 #include "common/Errors.h"
 #include "platform/Console.h"
 
@@ -10,6 +9,7 @@
 
 int main(int argc, char** argv) {
   using fw::platform::Stream;
+  fw::platform::keepRunningWithoutOutput();
   const std::vector<std::string> args = fw::platform::commandLineArguments(argc, argv);
   fw::cli::Arguments a;
   try {
@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
     fw::cli::runCommand(a);
     return 0;
   } catch (const fw::Error& e) {
-    fw::platform::write(Stream::Err, fw::cp1251::toUtf8(fw::boxText(e.what())) + "\n");
+    fw::platform::write(Stream::Err, fw::utf8Message(e.withFullStop()) + "\n");
   } catch (const fw::cli::Failure& e) {
     fw::platform::write(Stream::Err, std::string(e.what()) + "\n");
   } catch (const std::exception& e) {

@@ -102,12 +102,4 @@ std::string toUtf8(std::string_view bytes) {
   return out;
 }
 
-std::string toSystem(std::string_view bytes) {
-#ifdef _WIN32
-  return std::string(bytes);
-#else
-  return toUtf8(bytes);
-#endif
-}
-
 } // namespace fw::cp1251

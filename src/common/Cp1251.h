@@ -18,10 +18,8 @@ std::optional<std::string> fromUtf8Text(std::string_view utf8);
 // The program's own texts are written in UTF-8 in the source; this gives their bytes.
 // Only for literals that are known to be representable.
 std::string fromUtf8(std::string_view utf8);
+// Also what the operating system is given (a command line, a file name): the platform layer takes
+// UTF-8 on every system.
 std::string toUtf8(std::string_view bytes);
-
-// The text as the operating system's narrow calls take it (a command line, a path): on Windows the
-// bytes themselves, which its ANSI calls read in the system's code page; elsewhere UTF-8.
-std::string toSystem(std::string_view bytes);
 
 } // namespace fw::cp1251

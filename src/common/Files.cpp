@@ -2,29 +2,35 @@
 
 #include "common/Cp1251.h"
 #include "common/Errors.h"
+#include "common/FileKinds.h"
+
+#include <vector>
 
 namespace fw {
 
-FilePath FilePath::relative(std::string literal) {
-  std::string native = platform::nativeLiteral(literal);
-  return {std::move(literal), std::move(native)};
+FilePath FilePath::relative(std::string_view literal) {
+  std::string text = cp1251::toUtf8(literal);
+  std::string native = platform::nativeLiteral(text);
+  return {std::move(text), std::move(native)};
 }
 
-FilePath FilePath::under(const std::string& startDir, const std::string& literal) {
-  return {startDir + literal, startDir + platform::nativeLiteral(literal)};
+FilePath FilePath::under(const std::string& startDir, std::string_view literal) {
+  const std::string text = cp1251::toUtf8(literal);
+  return {startDir + text, startDir + platform::nativeLiteral(text)};
 }
 
-FilePath FilePath::chosen(std::string path) { return {path, path}; }
+FilePath FilePath::chosenByUser(std::string path) { return {path, path, true}; }
 
 namespace {
 
 std::string onDisk(const FilePath& path) {
+  if (path.chosen) return path.native;
   platform::ResolvedPath resolved = platform::resolveCase(path.native);
   if (resolved.ambiguous.empty()) return resolved.path;
   std::string names;
   for (const std::string& name : resolved.ambiguous)
     names += (names.empty() ? "" : ", ") + name;
-  throw Error("Cannot tell which file is meant by " + path.text + ": " + names);
+  throw Error("Cannot tell which file is meant by ", path.text + ": " + names, "");
 }
 
 } // namespace
@@ -54,9 +60,23 @@ bool createLines(const FilePath& path, const LineBuffer& lines) {
 
 GameFolderLock::GameFolderLock(const std::string& startDir, std::chrono::milliseconds patience) {
   const FilePath file = FilePath::under(startDir, "//backup//fleetwick.lock");
-  if (lock_.lock(onDisk(file), patience) == platform::FileLock::Result::Busy)
+  switch (lock_.lock(onDisk(file), patience)) {
+  case platform::FileLock::Result::Held: break;
+  case platform::FileLock::Result::NoFolder: return;
+  case platform::FileLock::Result::Busy:
     throw Error(cp1251::fromUtf8("Файлы игры сейчас меняет другая копия Fleetwick, ничего не изменено. "
                                  "Попробуйте ещё раз"));
+  case platform::FileLock::Result::Failed:
+    throw Error(cp1251::fromUtf8("Не удаётся занять файл блокировки "), file.text,
+                cp1251::fromUtf8(", ничего не изменено"));
+  }
+  // Every writer keeps its temporary file locked (on Windows: open) until it has its name, so what
+  // can be removed here belongs to no live writer.
+  std::vector<std::string> folders = {"", "//common//data", "//backup"};
+  for (FileKind k : kFileKinds)
+    folders.push_back(kindInfo(k).backupDir);
+  for (const std::string& folder : folders)
+    platform::removeStaleTemporaries(onDisk(FilePath::under(startDir, folder)));
 }
 
 } // namespace fw

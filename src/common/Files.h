@@ -1,30 +1,34 @@
 // Whole-file reads and writes of line buffers, with the program's error texts.
-// A path carries two forms: the text as the program built it (for messages) and the native path.
+// A path carries two forms: the text as the program built it (for messages) and the native path,
+// both in the system's encoding; the program's own literals and names are Windows-1251 and are
+// converted on the way in.
 #pragma once
 
 #include "common/LineBuffer.h"
 #include "platform/Platform.h"
 
 #include <string>
+#include <string_view>
 
 namespace fw {
 
 struct FilePath {
   std::string text;   // as the program built it, doubled slashes and all
   std::string native; // what the operating system is given
+  bool chosen = false;
 
-  // A literal relative to the current directory at the time of access.
-  static FilePath relative(std::string literal);
-  // The start directory followed by a literal that begins with a separator.
-  static FilePath under(const std::string& startDir, const std::string& literal);
-  // A path the user chose in a dialog, already native.
-  static FilePath chosen(std::string path);
+  // A literal (Windows-1251) relative to the current directory at the time of access.
+  static FilePath relative(std::string_view literal);
+  // The start directory followed by a literal (Windows-1251) that begins with a separator.
+  static FilePath under(const std::string& startDir, std::string_view literal);
+  // A path the user chose in a dialog, already native: used exactly as chosen.
+  static FilePath chosenByUser(std::string path);
 };
 
-// Every function here reaches the file under the letter case it has on disk, and refuses a name
-// that several entries of one folder match.
+// The game's own files are reached under the letter case they have on disk, and a name that several
+// entries of one folder match is refused; a chosen path is taken as it is.
 bool exists(const FilePath& path);
-// Throws "Cannot open file %s" when the file cannot be read.
+// Throws "Cannot open file %s" when the file cannot be read or is no regular file.
 LineBuffer loadLines(const FilePath& path);
 // Throws "Cannot create file %s" when the file cannot be replaced; the old file is then untouched.
 void saveLines(const FilePath& path, const LineBuffer& lines);
@@ -33,9 +37,10 @@ void saveLines(const FilePath& path, const LineBuffer& lines);
 bool createLines(const FilePath& path, const LineBuffer& lines);
 
 // Holds the game folder's lock for as long as it lives, so that copies of the program (the window
-// and scripts) change the folder's files one at a time. Where the lock file's folder cannot take
-// it, nothing can be backed up there either, and the caller goes on unlocked to fail as it would.
-// Throws when another copy holds the lock for longer than `patience`.
+// and scripts) change the folder's files one at a time, and clears away the temporary files that
+// killed copies left in the folders it writes to. Where the game folder has no backup folder
+// nothing can be backed up either, and the caller goes on to fail as it would. Throws when another
+// copy holds the lock for longer than `patience`, or when the lock file cannot be taken.
 class GameFolderLock {
 public:
   explicit GameFolderLock(const std::string& startDir,

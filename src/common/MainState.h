@@ -56,8 +56,10 @@ struct DataFileState {
   std::string hint;
   ComboState backupNames; // newest first; its text names the backup to restore
   ButtonState restoreButton;
-  LineBuffer datedList{""};   // the backups with their times, as the user may have edited it
-  LineBuffer datedListOnDisk; // the dated list file as this program last read or wrote it
+  LineBuffer datedList{""}; // the backups with their times, as the user may have edited it
+  // The dated list as it last agreed with its file: as this program last read or wrote it, or the
+  // list's first content while there was no file.
+  LineBuffer datedListOnDisk{""};
 };
 
 struct MainState {

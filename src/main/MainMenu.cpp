@@ -10,16 +10,15 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 
 namespace {
 
-// A path the user chose, in the operating system's own encoding; the error box reads a message
-// in that encoding back (fw::messageText).
+// A path the user chose, as the platform layer takes paths: UTF-8 (Qt 6 takes that for the
+// file system's encoding on POSIX).
 fw::FilePath chosenPath(const QString& chosen) {
-  return fw::FilePath::chosen(QFile::encodeName(QDir::toNativeSeparators(chosen)).toStdString());
+  return fw::FilePath::chosenByUser(QDir::toNativeSeparators(chosen).toUtf8().toStdString());
 }
 
 } // namespace

@@ -1,12 +1,12 @@
 #include "main/MainWindow.h"
 
+#include "backup/BackupStore.h"
 #include "backup/RecordWriter.h"
 #include "backup/Restore.h"
 #include "common/Cp1251.h"
 #include "common/Errors.h"
 #include "main/MainLayout.h"
 #include "main/MainView.h"
-#include "main/Timestamp.h"
 #include "platform/Platform.h"
 #include "records/CategorySwitch.h"
 #include "records/Lookup.h"
@@ -44,9 +44,9 @@ fw::LineBuffer loadStock(const char* path) {
 
 MainWindow::MainWindow(fw::Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs),
-      clock_(&QDateTime::currentDateTime), saveDialogPaths_{QStringLiteral("handling.dat"),
-                                                            QStringLiteral("vehicles.ide"),
-                                                            QStringLiteral("carcols.dat")} {
+      clock_(&fw::platform::localNow), saveDialogPaths_{QStringLiteral("handling.dat"),
+                                                        QStringLiteral("vehicles.ide"),
+                                                        QStringLiteral("carcols.dat")} {
   registerStockResources();
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Fleetwick v1.1"));
@@ -79,11 +79,11 @@ void MainWindow::setWindows(std::array<ViewerWindow*, 3> viewers, AboutBox* abou
   settings_ = settings;
 }
 
-void MainWindow::setClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
+void MainWindow::setClock(std::function<fw::platform::LocalTime()> clock) { clock_ = std::move(clock); }
 
 fw::Services MainWindow::services() {
   fw::Services s;
-  s.timestamp = [this] { return fw::backupTimestampBytes(clock_(), QLocale::system()); };
+  s.timestamp = [this] { return fw::backup::backupTimestamp(clock_()); };
   s.reloadViewer = [this](FileKind k, const fw::LineBuffer& lines) {
     if (ViewerWindow* viewer = viewers_[fw::indexOf(k)]) viewer->loadLines(lines);
   };
@@ -206,6 +206,6 @@ void MainWindow::restoreLine(FileKind k) {
 }
 
 void MainWindow::launch(const std::string& commandLine) {
-  if (!fw::platform::launch(fw::cp1251::toSystem(commandLine), fw::platform::currentDirectory()))
+  if (!fw::platform::launch(fw::cp1251::toUtf8(commandLine), fw::platform::currentDirectory()))
     dialogs_.message(this, QString::fromUtf8("Укажите в настройках путь к программе!"));
 }

@@ -5,8 +5,8 @@
 #include "common/LineBuffer.h"
 #include "common/MainState.h"
 #include "common/Services.h"
+#include "platform/Console.h"
 
-#include <QDateTime>
 #include <QHash>
 #include <QMainWindow>
 #include <QString>
@@ -36,7 +36,7 @@ public:
 
   // The windows created after this one; the menu and the record handlers reach them from here.
   void setWindows(std::array<ViewerWindow*, 3> viewers, AboutBox* about, SettingsWindow* settings);
-  void setClock(std::function<QDateTime()> clock);
+  void setClock(std::function<fw::platform::LocalTime()> clock);
 
   fw::MainState& state() { return state_; }
   fw::Services services();
@@ -83,7 +83,7 @@ private:
   bool busy_ = false;
   bool placed_ = false;
   std::array<bool, 4> listChangePending_{};
-  std::function<QDateTime()> clock_;
+  std::function<fw::platform::LocalTime()> clock_;
   std::array<ViewerWindow*, 3> viewers_{};
   AboutBox* about_ = nullptr;
   SettingsWindow* settings_ = nullptr;

@@ -3,13 +3,11 @@
 #include <cstdio>
 
 #ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "platform/Wide.h"
 
 #include <shellapi.h>
 #else
+#include <csignal>
 #include <cstring>
 #include <ctime>
 #include <langinfo.h>
@@ -20,30 +18,6 @@
 namespace fw::platform {
 
 #ifdef _WIN32
-
-namespace {
-
-std::wstring wide(std::string_view utf8) {
-  if (utf8.empty()) return {};
-  const int size = static_cast<int>(utf8.size());
-  std::wstring out(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0)),
-                   L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, out.data(), static_cast<int>(out.size()));
-  return out;
-}
-
-std::string narrow(std::wstring_view text) {
-  if (text.empty()) return {};
-  const int size = static_cast<int>(text.size());
-  std::string out(static_cast<std::size_t>(
-                      WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr)),
-                  '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), size, out.data(), static_cast<int>(out.size()), nullptr,
-                      nullptr);
-  return out;
-}
-
-} // namespace
 
 std::vector<std::string> commandLineArguments(int, char**) {
   int count = 0;
@@ -67,20 +41,33 @@ void write(Stream stream, std::string_view utf8) {
   std::FILE* file = stream == Stream::Out ? stdout : stderr;
   std::fwrite(utf8.data(), 1, utf8.size(), file);
   std::fflush(file);
+  std::clearerr(file);
 }
 
 bool changeDirectory(const std::string& path) { return SetCurrentDirectoryW(wide(path).c_str()) != 0; }
 
-// The W functions and UTF-8, not the A ones: those render in the ANSI code page, which is
-// Windows-1251 only on Cyrillic systems, while the caller needs one known encoding everywhere.
-std::optional<std::string> localTimestamp(bool userLocale) {
+// Windows has no broken pipe signal: a write to a closed pipe only fails.
+void keepRunningWithoutOutput() {}
+
+LocalTime localNow() {
   SYSTEMTIME now;
   GetLocalTime(&now);
-  const LCID locale = userLocale ? LOCALE_USER_DEFAULT : LOCALE_INVARIANT;
+  return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond, now.wMilliseconds};
+}
+
+// The W functions and UTF-8, not the A ones: those render in the ANSI code page, which is
+// Windows-1251 only on Cyrillic systems, while the caller needs one known encoding everywhere.
+std::optional<std::string> userTimestamp(const LocalTime& at) {
+  SYSTEMTIME t{};
+  t.wYear = static_cast<WORD>(at.year), t.wMonth = static_cast<WORD>(at.month),
+  t.wDay = static_cast<WORD>(at.day);
+  t.wHour = static_cast<WORD>(at.hour), t.wMinute = static_cast<WORD>(at.minute);
+  t.wSecond = static_cast<WORD>(at.second), t.wMilliseconds = static_cast<WORD>(at.millisecond);
   wchar_t date[128] = {}, time[128] = {};
-  if (GetDateFormatW(locale, DATE_SHORTDATE, &now, nullptr, date, 128) == 0) return std::nullopt;
-  if (now.wHour == 0 && now.wMinute == 0 && now.wSecond == 0 && now.wMilliseconds == 0) return narrow(date);
-  if (GetTimeFormatW(locale, 0, &now, nullptr, time, 128) == 0) return std::nullopt;
+  if (GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, &t, nullptr, date, 128, nullptr) == 0)
+    return std::nullopt;
+  if (at.hour == 0 && at.minute == 0 && at.second == 0 && at.millisecond == 0) return narrow(date);
+  if (GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, 0, &t, nullptr, time, 128) == 0) return std::nullopt;
   return narrow(std::wstring(date) + L" " + time);
 }
 
@@ -92,23 +79,40 @@ void write(Stream stream, std::string_view utf8) {
   std::FILE* file = stream == Stream::Out ? stdout : stderr;
   std::fwrite(utf8.data(), 1, utf8.size(), file);
   std::fflush(file);
+  std::clearerr(file); // a reader that went away is no failure of the command
 }
 
 bool changeDirectory(const std::string& path) { return chdir(path.c_str()) == 0; }
 
-std::optional<std::string> localTimestamp(bool userLocale) {
+void keepRunningWithoutOutput() { std::signal(SIGPIPE, SIG_IGN); }
+
+LocalTime localNow() {
   timespec now{};
   clock_gettime(CLOCK_REALTIME, &now);
   tm local{};
   localtime_r(&now.tv_sec, &local);
-  // A locale the environment names but the system lacks renders as the C locale, as setlocale
-  // would leave it.
-  locale_t locale = newlocale(LC_TIME_MASK | LC_CTYPE_MASK, userLocale ? "" : "C", locale_t{});
-  if (!locale) locale = newlocale(LC_TIME_MASK | LC_CTYPE_MASK, "C", locale_t{});
+  return {local.tm_year + 1900,
+          local.tm_mon + 1,
+          local.tm_mday,
+          local.tm_hour,
+          local.tm_min,
+          local.tm_sec,
+          static_cast<int>(now.tv_nsec / 1000000)};
+}
+
+std::optional<std::string> userTimestamp(const LocalTime& at) {
+  // The locale the environment names, which newlocale() refuses where the system lacks it.
+  locale_t locale = newlocale(LC_TIME_MASK | LC_CTYPE_MASK, "", locale_t{});
   if (!locale) return std::nullopt;
-  const bool midnight = local.tm_hour == 0 && local.tm_min == 0 && local.tm_sec == 0 && now.tv_nsec < 1000000;
+  tm t{};
+  t.tm_year = at.year - 1900, t.tm_mon = at.month - 1, t.tm_mday = at.day;
+  t.tm_hour = at.hour, t.tm_min = at.minute, t.tm_sec = at.second;
+  tm normal = t;
+  timegm(&normal); // the day of the week and of the year, for formats that show them
+  t.tm_wday = normal.tm_wday, t.tm_yday = normal.tm_yday, t.tm_isdst = -1;
+  const bool midnight = at.hour == 0 && at.minute == 0 && at.second == 0 && at.millisecond == 0;
   char text[256];
-  const std::size_t size = strftime_l(text, sizeof text, midnight ? "%x" : "%x %X", &local, locale);
+  const std::size_t size = strftime_l(text, sizeof text, midnight ? "%x" : "%x %X", &t, locale);
   const bool utf8 = std::strcmp(nl_langinfo_l(CODESET, locale), "UTF-8") == 0;
   freelocale(locale);
   std::string out(text, size);

@@ -1,5 +1,7 @@
 // The only place that talks to the operating system about files and the current directory.
-// Paths given here are native paths; see nativeLiteral() for turning the program's literals into one.
+// Paths given here are native paths in the system's encoding: UTF-8 on Windows (handed to the wide
+// calls as UTF-16), the file system's own bytes on POSIX. See nativeLiteral() for turning the
+// program's literals into one.
 #pragma once
 
 #include <chrono>
@@ -21,7 +23,13 @@ std::string currentDirectory();
 // file system treats them as one.
 std::string nativeLiteral(std::string_view literal);
 
+// Whether anything has that name: a file, or a folder, FIFO or device where a file is expected,
+// which the read that follows then refuses rather than passing it over.
 bool fileExists(const std::string& path);
+
+// How long a file that another program holds open (a virus scanner, an editor, the game) is
+// waited for before a read or a replace of it fails. Only Windows has such holds.
+constexpr std::chrono::seconds kSharingPatience{5};
 
 // A whole file's bytes in memory. Large files are read into memory that is mapped in one go,
 // which spares the system a page fault for every few kilobytes read.
@@ -43,7 +51,8 @@ private:
   std::size_t capacity_ = 0;
 };
 
-// The whole file, or nothing when it cannot be opened or read.
+// The whole file, or nothing when it cannot be opened or read, or is no regular file (a folder, a
+// FIFO or a device would never end or never start).
 std::optional<FileBytes> readFile(const std::string& path);
 
 enum class Existing { Replace, Keep };
@@ -53,9 +62,15 @@ enum class WriteResult { Written, Exists, Failed };
 // written: the bytes go to a temporary file beside it, flushed to disk, then take the target's name in one
 // step. An existing file is replaced (keeping its permissions) or, with Existing::Keep, left alone: then the
 // answer is Exists, also when the file appeared while this one was written. Refuses a read-only target (no
-// write bit at all on POSIX, the read-only attribute on Windows) and a missing folder.
+// write bit at all on POSIX, the read-only attribute on Windows), one that is no regular file and a
+// missing folder. A failed write, and on POSIX one that SIGINT, SIGTERM or SIGHUP ends, removes its
+// temporary file; what a harder end leaves, removeStaleTemporaries() finds.
 WriteResult writeFile(const std::string& path, std::span<const std::string_view> lines,
                       std::string_view lineEnd, Existing existing);
+
+// Removes the temporary files that writes into this folder left when their process was killed, and
+// none that a live writer is still writing.
+void removeStaleTemporaries(const std::string& folder);
 
 // A game folder copied from Windows may spell a name in another letter case than the program does.
 // On a case-sensitive file system each component of the path that does not exist as written is
@@ -68,18 +83,21 @@ struct ResolvedPath {
 };
 ResolvedPath resolveCase(const std::string& path);
 
-// An exclusive lock on a file, created when missing, held until the object goes.
+// An exclusive lock on a file, created when missing, held until the object goes. Any user who may
+// change the folder's files can take it: a lock file that only its creator may write is locked
+// through a read-only handle.
 class FileLock {
 public:
-  enum class Result { Held, Busy, NoFile };
+  enum class Result { Held, Busy, NoFolder, Failed };
 
   FileLock() = default;
   FileLock(const FileLock&) = delete;
   FileLock& operator=(const FileLock&) = delete;
   ~FileLock();
 
-  // Tries until `patience` has passed while another holder has the lock (Busy then). NoFile when
-  // the lock file cannot be opened or created at all.
+  // Tries until `patience` has passed while another holder has the lock (Busy then). NoFolder when
+  // the lock file's folder does not exist; Failed when the file cannot be opened or is no regular
+  // file.
   Result lock(const std::string& path, std::chrono::milliseconds patience);
 
 private:
@@ -88,8 +106,8 @@ private:
 
 // Starts a program from a command line the way Windows' CreateProcess reads it (the text is the
 // whole command line, no application name), in workingDir, without waiting for it and without
-// handing it any descriptor but the standard streams. An empty workingDir keeps ours. Returns
-// false when nothing was started: empty text, no such program, not executable.
+// handing it any descriptor but the standard streams. Both are UTF-8 on Windows. An empty workingDir
+// keeps ours. Returns false when nothing was started: empty text, no such program, not executable.
 bool launch(const std::string& commandLine, const std::string& workingDir);
 
 } // namespace fw::platform

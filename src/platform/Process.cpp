@@ -1,22 +1,20 @@
-// Starting the game and the archive editor: CreateProcessA on Windows, a detached double fork on
+// Starting the game and the archive editor: CreateProcess on Windows, a detached double fork on
 // POSIX that reads the command line the way CreateProcess would.
 #include "platform/Platform.h"
 
 #ifdef _WIN32
-#include <windows.h>
-
-#include <vector>
+#include "platform/Wide.h"
 
 namespace fw::platform {
 
 bool launch(const std::string& commandLine, const std::string& workingDir) {
-  std::vector<char> line(commandLine.begin(), commandLine.end()); // CreateProcessA may write to it
-  line.push_back('\0');
-  STARTUPINFOA si{};
+  std::wstring line = wide(commandLine); // CreateProcessW may write to it
+  const std::wstring dir = wide(workingDir);
+  STARTUPINFOW si{};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      workingDir.empty() ? nullptr : workingDir.c_str(), &si, &pi))
+  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      dir.empty() ? nullptr : dir.c_str(), &si, &pi))
     return false;
   CloseHandle(pi.hThread);
   CloseHandle(pi.hProcess);

@@ -5,10 +5,7 @@
 #include <thread>
 
 #ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "platform/Wide.h"
 #else
 #include <cerrno>
 #include <dirent.h>
@@ -43,10 +40,23 @@ FileLock::~FileLock() {
 }
 
 FileLock::Result FileLock::lock(const std::string& path, std::chrono::milliseconds patience) {
-  HANDLE h = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                         nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return Result::NoFile;
+  const std::wstring name = widePath(path);
+  const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+  HANDLE h = INVALID_HANDLE_VALUE;
+  // A lock file with the read-only attribute is locked through a handle that only reads it.
+  for (DWORD access : {GENERIC_READ | GENERIC_WRITE, DWORD{GENERIC_READ}}) {
+    retryWhileHeld(
+        [&] {
+          h = CreateFileW(name.c_str(), access, share, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+          return h != INVALID_HANDLE_VALUE || GetLastError() == ERROR_ACCESS_DENIED;
+        },
+        kSharingPatience);
+    if (h != INVALID_HANDLE_VALUE) break;
+  }
+  if (h == INVALID_HANDLE_VALUE)
+    return GetLastError() == ERROR_PATH_NOT_FOUND ? Result::NoFolder : Result::Failed;
   handle_ = reinterpret_cast<std::intptr_t>(h);
+  if (GetFileType(h) != FILE_TYPE_DISK) return Result::Failed;
   bool held = retry(patience, [h] {
     OVERLAPPED at{};
     return LockFileEx(h, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at) != 0;
@@ -107,9 +117,16 @@ FileLock::~FileLock() {
 }
 
 FileLock::Result FileLock::lock(const std::string& path, std::chrono::milliseconds patience) {
-  int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-  if (fd < 0) return Result::NoFile;
+  // flock() takes a read-only descriptor too: a lock file that an earlier run made as another
+  // user, writable by that user only, still serves everyone who may read it. O_NONBLOCK: a FIFO in
+  // its place must not keep the open waiting.
+  const int flags = O_CLOEXEC | O_NONBLOCK;
+  int fd = open(path.c_str(), O_RDWR | O_CREAT | flags, 0666);
+  if (fd < 0 && (errno == EACCES || errno == EROFS)) fd = open(path.c_str(), O_RDONLY | flags);
+  if (fd < 0) return errno == ENOENT ? Result::NoFolder : Result::Failed;
   handle_ = fd;
+  struct stat st {};
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) return Result::Failed;
   bool held = retry(patience, [fd] { return flock(fd, LOCK_EX | LOCK_NB) == 0; });
   return held ? Result::Held : Result::Busy;
 }

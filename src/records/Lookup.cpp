@@ -21,6 +21,8 @@ constexpr Offset kCarHandlingOffsets[] = {{"BURRITO", 1}, {"EMPEROR", 1}, {"POLI
 constexpr Offset kCarModelOffsets[] = {{"burrito", 1}, {"emperor", 1}, {"police", 1}, {"sabre", 2},
                                        {"sultan", 1},  {"taxi", 1},    {"vigero", 1}};
 
+constexpr const char* kCarcolsMarker = "car4"; // the cars' part of carcols.dat; others search it whole
+
 struct Params {
   const char* handlingMarker;
   const char* ideMarker;
@@ -95,6 +97,11 @@ void writeHints(MainState& s, const std::string& text) {
 
 } // namespace
 
+std::array<const char*, 3> sectionMarkers(Category c) {
+  const Params p = paramsOf(c);
+  return {p.handlingMarker, p.ideMarker, c == Category::Car ? kCarcolsMarker : nullptr};
+}
+
 void lookUpVehicle(MainState& s, Category c) {
   const Params p = paramsOf(c);
   const std::string text = s.vehicleList(c).text;
@@ -133,7 +140,7 @@ void lookUpVehicle(MainState& s, Category c) {
 
   std::int64_t carcolsEnd = static_cast<std::int64_t>(carcols.lines.size());
   if (car) {
-    scan::markerScan(carcols.lines, "car4", s.carcolsBound);
+    scan::markerScan(carcols.lines, kCarcolsMarker, s.carcolsBound);
     scan::recordScan(carcols.lines, s.modelName, s.carcolsBound, carcols.lineIndex);
     scan::correctVariant(carcols.lineIndex, s.modelName, kCarModelOffsets);
     carcolsEnd = boundOf(s.carcolsBound);

@@ -3,9 +3,15 @@
 
 #include "common/MainState.h"
 
+#include <array>
+
 namespace fw {
 
 // The lookup of a category's OK button: looks up the text of the category's vehicle list.
 void lookUpVehicle(MainState& s, Category c);
+
+// The texts of the lines that end the parts of the files a category's lookup searches, per file;
+// null where the whole file is searched.
+std::array<const char*, 3> sectionMarkers(Category c);
 
 } // namespace fw

@@ -2,7 +2,6 @@
 // in an error box (full stop added unless it ends in one) and the program goes on.
 #pragma once
 
-#include "common/Cp1251.h"
 #include "common/Errors.h"
 #include "windows/Dialogs.h"
 #include "windows/Text.h"
@@ -17,8 +16,10 @@ template <class Handler> bool guarded(Dialogs& dialogs, QWidget* parent, Handler
   try {
     std::forward<Handler>(handler)();
     return true;
+  } catch (const Error& e) {
+    dialogs.error(parent, errorText(e.withFullStop()));
   } catch (const std::exception& e) {
-    dialogs.error(parent, messageText(boxText(e.what())));
+    dialogs.error(parent, errorText(Error(e.what()).withFullStop()));
   } catch (...) {
     dialogs.error(parent, QStringLiteral("Unknown error."));
   }

@@ -2,8 +2,8 @@
 
 #include "common/Cp1251.h"
 #include "common/Errors.h"
-#include "common/Files.h"
 #include "common/MainState.h"
+#include "records/Settings.h"
 #include "windows/ErrorGuard.h"
 #include "windows/Text.h"
 #include "windows/ViewerWindow.h"
@@ -97,15 +97,7 @@ void SettingsWindow::browse(QLineEdit* field) {
 void SettingsWindow::save() {
   bool saved = fw::guarded(dialogs_, this, [&] {
     // Both paths are checked before anything changes: a refused text leaves all as it was.
-    std::string editor = pathBytes(archiveEditorField_);
-    std::string game = pathBytes(gameField_);
-    main_.settingsLines.clear();
-    main_.settingsLines.append(editor);
-    main_.settingsLines.append(game);
-    main_.archiveEditorPath = editor;
-    main_.gamePath = game;
-    // The start directory, not the current one: a browse dialog may have moved that.
-    fw::saveLines(fw::FilePath::under(main_.startDirectory, "\\fleetwick.ini"), main_.settingsLines);
+    fw::saveSettings(main_, pathBytes(archiveEditorField_), pathBytes(gameField_));
   });
   if (saved) accept();
 }

@@ -2,7 +2,6 @@
 
 #include "common/Cp1251.h"
 
-#include <algorithm>
 #include <stdexcept>
 
 namespace fw {
@@ -12,15 +11,8 @@ QString toQString(std::string_view bytes) {
   return QString::fromUtf16(wide.data(), static_cast<qsizetype>(wide.size()));
 }
 
-QString messageText(std::string_view bytes) {
-#ifndef _WIN32
-  const bool eightBit = std::any_of(bytes.begin(), bytes.end(), [](char c) { return c & 0x80; });
-  if (eightBit) {
-    QString utf8 = QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    if (!utf8.contains(QChar::ReplacementCharacter)) return utf8;
-  }
-#endif
-  return toQString(bytes);
+QString errorText(const Error& error) {
+  return toQString(error.before()) + QString::fromUtf8(error.path()) + toQString(error.after());
 }
 
 std::optional<std::string> fromQString(const QString& text) {

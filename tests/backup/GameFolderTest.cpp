@@ -5,6 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 using namespace fw;
 using test::Game;
 namespace fs = std::filesystem;
@@ -40,20 +47,53 @@ TEST_F(GameFolder, writeBacksUpRecordsAndReplacesEachKind) {
   EXPECT_EQ(reloaded[2], loadLines(FilePath::relative("common/data/carcols.dat"))) << "for the viewer";
 }
 
-TEST_F(GameFolder, writeNumbersFromTheListsOnDiskAndNeverOverwritesABackup) {
+// Another copy of the program may have changed the lists since this one read them.
+TEST_F(GameFolder, writeNumbersFromTheListsOnDiskKeepsEveryonesEntriesAndNeverOverwritesABackup) {
   folder.write("common/data/handling.dat", "ADMIRAL 1\nBANSHEE 2\r;------- bikes");
-  folder.write("backup/hblistb.txt", "x\r\n\r\n");
-  folder.write("backup/handling/handling_ADMIRAL_3.hb", "older\r\n");
+  folder.write("backup/hblist.txt", "a\r\nb\r\n");
   start();
   lookUp("ADMIRAL");
-  s.file(H).datedList.insert(0, "my note"); // the user's edits of the list go with it
+  s.file(H).datedList.insert(1, "my note");        // the user's edit of the list goes with it
+  folder.write("backup/hblistb.txt", "x\r\n\r\n"); // another copy's: it added "c" and dropped "b"
+  folder.write("backup/hblist.txt", "c\r\na\r\n");
+  folder.write("backup/handling/handling_ADMIRAL_3.hb", "older\r\n"); // left by a lost name list
   EXPECT_EQ(write(H, "a"), "");
-  EXPECT_EQ(
-      folder.read("backup/handling/handling_ADMIRAL_4.hb") +
-          folder.read("backup/handling/handling_ADMIRAL_3.hb") + folder.read("common/data/handling.dat") +
-          folder.read("backup/hblistb.txt") + folder.read("backup/hblist.txt"),
-      "ADMIRAL 1\r\nolder\r\nADMIRAL a\r\nBANSHEE 2\r\n;------- bikes\r\nhandling_ADMIRAL_4.hb\r\nx\r\n\r\n"
-      "handling_ADMIRAL_4.hb          6.12.26 10:00\r\nmy note\r\n\r\n");
+  const std::pair<const char*, const char*> expected[] = {
+      {"backup/handling/handling_ADMIRAL_4.hb", "ADMIRAL 1\r\n"},
+      {"backup/handling/handling_ADMIRAL_3.hb", "older\r\n"},
+      {"common/data/handling.dat", "ADMIRAL a\r\nBANSHEE 2\r\n;------- bikes\r\n"},
+      {"backup/hblistb.txt", "handling_ADMIRAL_4.hb\r\nx\r\n\r\n"},
+      {"backup/hblist.txt", "handling_ADMIRAL_4.hb          6.12.26 10:00\r\nc\r\na\r\nmy note\r\n"}};
+  for (auto [file, bytes] : expected)
+    EXPECT_EQ(folder.read(file), bytes) << file;
+}
+
+// What a killed copy left is cleared away by the next write; what a live one writes, or the user
+// keeps, stays.
+TEST_F(GameFolder, writeRemovesTheTemporaryFilesOfKilledCopiesOnly) {
+  const char* const stale[] = {"common/data/.handling.dat.fleetwick-Ab12Cd",
+                               "backup/carcols/.x.fleetwick-000000"};
+  const char* const kept[] = {"common/data/.handling.dat.Ab12Cd", "backup/.hblist.txt.fleetwick-live00"};
+  for (const char* file : stale)
+    folder.write(file, "x");
+  for (const char* file : kept)
+    folder.write(file, "x");
+#ifdef _WIN32
+  std::ofstream live(folder.path(kept[1]), std::ios::app); // open without delete sharing
+#else
+  const int live = open(folder.at(kept[1]).c_str(), O_RDONLY | O_CLOEXEC);
+  flock(live, LOCK_EX);
+#endif
+  start();
+  lookUp("ADMIRAL");
+  EXPECT_EQ(write(H, "1"), "");
+  for (const char* file : stale)
+    EXPECT_FALSE(folder.has(file)) << file;
+  for (const char* file : kept)
+    EXPECT_TRUE(folder.has(file)) << file;
+#ifndef _WIN32
+  close(live);
+#endif
 }
 
 TEST(GameFolderFailures, aFailedWriteStopsAtItsStepAndChangesNothingBeyond) {
@@ -98,6 +138,41 @@ TEST(GameFolderFailures, aFailedWriteStopsAtItsStepAndChangesNothingBeyond) {
     EXPECT_EQ(g.log(logged), c.backedUp ? "Резервная копия handling_ADMIRAL_1.hb создана...|" : "") << error;
   }
 }
+
+#ifndef _WIN32
+// A FIFO would keep a read waiting for ever; a folder or a device is no file either.
+TEST(GameFolderFailures, whatIsNoRegularFileIsRefusedAtOnceAndChangesNothing) {
+  const struct {
+    const char* file;
+    std::function<std::string(Game&)> command;
+    const char* error; // ~ stands for the start directory
+  } cases[] = {{"common/data/handling.dat", [](Game& g) { return g.write(H, "9"); },
+                "Cannot open file ~//common//data//handling.dat"},
+               {"backup/hblistb.txt", [](Game& g) { return g.write(H, "9"); },
+                "Cannot open file ~//backup//hblistb.txt"},
+               {"backup/fleetwick.lock", [](Game& g) { return g.write(H, "9"); },
+                "Не удаётся занять файл блокировки ~//backup//fleetwick.lock, ничего не изменено"},
+               {"backup/handling/b.hb", [](Game& g) { return g.restore(H, "b.hb"); },
+                "Cannot open file backup//handling//b.hb"},
+               {"fleetwick.ini", [](Game& g) { return g.start(); }, "Cannot open file fleetwick.ini"}};
+  const std::function<void(const fs::path&)> makers[] = {
+      [](const fs::path& p) { mkfifo(p.c_str(), 0644); }, [](const fs::path& p) { fs::create_directory(p); },
+      [](const fs::path& p) { fs::create_symlink("/dev/zero", p); }};
+  for (const auto& make : makers) {
+    for (const auto& c : cases) {
+      Game g(test::testData("small"));
+      g.start(), g.lookUp("ADMIRAL");
+      fs::remove(g.folder.path(c.file));
+      make(g.folder.path(c.file));
+      const auto before = g.files();
+      std::string error = c.error;
+      if (auto at = error.find('~'); at != error.npos) error.replace(at, 1, g.folder.str());
+      EXPECT_EQ(c.command(g), error) << c.file;
+      EXPECT_EQ(g.files(), before) << c.file;
+    }
+  }
+}
+#endif
 
 TEST_F(GameFolder, restorePutsTheBackupsFirstLineAtTheVehiclesLineAfterEveryCheck) {
   folder.write("backup/handling/handling_ADMIRAL_7.hb", "ADMIRAL old\r\nsecond line\r\n");

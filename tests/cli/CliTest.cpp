@@ -15,15 +15,16 @@ struct Cli {
   std::string out, err;
 };
 
-// The command through the shell: `args` quoted, so they are taken as given, then `words` as the
-// shell splits them.
-Cli cli(const std::vector<std::string>& args, const std::string& words = "") {
+// The command through the shell, after `before` (variables, a wrapper): `args` quoted, so they are
+// taken as given, then `words` as the shell splits them.
+Cli cli(const std::vector<std::string>& args, const std::string& words = "", const std::string& before = "") {
   TempFolder streams;
-  std::string line = FLEETWICK_CLI;
+  std::string line = before + " " FLEETWICK_CLI;
   for (const std::string& arg : args)
     line += " '" + arg + "'";
   line += " " + words;
-  const int status = std::system((line + " >" + streams.str() + "/out 2>" + streams.str() + "/err").c_str());
+  const int status =
+      std::system((line + " >'" + streams.at("out") + "' 2>'" + streams.at("err") + "'").c_str());
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, streams.read("out"), streams.read("err")};
 }
 
@@ -74,7 +75,10 @@ TEST(Cli, failuresGiveTheirExitCodeAndMessageAndChangeNothing) {
        "Эта резервная копия не для BANSHEE, ничего не изменено."},
       {nullptr, "replace BANSHEE --handling 1 --carcols \u2713", 1,
        "Текст содержит символы, которых нет в кодировке Windows-1251."},
+      {nullptr, "replace BANSHEE --vehicles 1 --carcols '1,1\n2,2'", 1,
+       "Строка не может содержать перевод строки, ничего не записано."}, // checked before any file is written
       {nullptr, "replace BANSHEE --dry-run", 2, "replace needs --handling"},
+      {nullptr, "frobnicate BANSHEE", 2, "unknown command frobnicate"},
       {nullptr, "replace BANSHEE --handling=1 --dry-run", 0, "\n+ BANSHEE 1\n"}};
   for (const auto& c : cases) {
     StockGame game; // with a backup of BANSHEE's line, and another vehicle's line under its name
@@ -101,6 +105,46 @@ TEST(Cli, failuresGiveTheirExitCodeAndMessageAndChangeNothing) {
                 cli({"-C", game.folder.str(), "backups", "BANSHEE"}).out,
             "handling.dat\thandling_ADMIRAL_2.hb\ttoday\nhandling.dat\thandling_BANSHEE_1.hb\tthen\n"
             "handling.dat\thandling_BANSHEE_1.hb\tthen\n");
+}
+
+TEST(Cli, namesTheFileAndTheMarkerOrThePathThatStoppedIt) {
+  StockGame game, other;
+  std::string handling = game.folder.read("common/data/handling.dat");
+  game.folder.write("common/data/handling.dat", handling.replace(handling.find(";------- bikes"), 14, ";"));
+  EXPECT_EQ(
+      cli({"-C", game.folder.str(), "show", "BANSHEE"}).err,
+      "handling.dat has no line with \";------- bikes\", which ends the part of it that is searched.\n");
+  fs::remove_all(other.folder.path("backup/handling"));
+  EXPECT_EQ(cli({"-C", other.folder.str(), "replace", "BANSHEE", "--handling", "1"}).err,
+            "Cannot create file " + other.folder.str() + "//backup//handling//handling_BANSHEE_1.hb.\n");
+}
+
+// The same bytes as the window writes at the same instant in the same environment.
+TEST(Cli, stampsBackupsAsTheEnvironmentsLocaleOrInRussian) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"LC_ALL=ru_RU.UTF-8", "06.12.2026 10:00:00"},
+      {"LC_ALL=ru_RU.UTF-8 LOCPATH=/nonexistent", "06.12.2026 10:00:00"},
+      {"LC_ALL=C.UTF-8", "12/06/26 10:00:00"}};
+  for (auto [environment, stamp] : cases) {
+    StockGame game;
+    cli({"-C", game.folder.str(), "replace", "BANSHEE", "--handling", "1"}, "",
+        std::string(environment) +
+            " ASAN_OPTIONS=$ASAN_OPTIONS:verify_asan_link_order=0 faketime '2026-12-06 10:00:00'");
+    EXPECT_EQ(game.folder.read("backup/hblist.txt"),
+              "handling_BANSHEE_1.hb          " + std::string(stamp) + "\r\n\r\n")
+        << environment;
+  }
+}
+
+// A script piped into a reader that ends early (`| head`) must not see a change that was made as lost.
+TEST(Cli, aReaderThatWentAwayNeitherStopsNorFailsTheChange) {
+  StockGame game;
+  const std::string line = "{ sleep 0.2; " FLEETWICK_CLI " -C '" + game.folder.str() +
+                           "' replace BANSHEE --handling 5; echo $? >'" + game.folder.at("code") +
+                           "'; } | true";
+  ASSERT_EQ(std::system(line.c_str()), 0);
+  EXPECT_EQ(game.folder.read("code"), "0\n");
+  EXPECT_NE(game.folder.read("common/data/handling.dat").find("\r\nBANSHEE 5\r\n"), std::string::npos);
 }
 
 // Every change is in the file once and every backup is listed once in each list.

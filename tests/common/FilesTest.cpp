@@ -1,5 +1,5 @@
-// Files on disk: writes that never leave half a file, names in another letter case, and the game
-// folder's lock.
+// Files on disk: writes that never leave half a file or a temporary one, names in another letter
+// case, the game folder's lock, and files that other programs hold open.
 #include "common/Files.h"
 #include "Game.h"
 #include "common/Cp1251.h"
@@ -7,9 +7,15 @@
 
 #include <gtest/gtest.h>
 
-#ifndef _WIN32
+#include <thread>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #endif
 
 using fw::FilePath;
@@ -20,10 +26,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-WriteResult writeIn(const fw::test::TempFolder& t, const char* name, Existing existing) {
-  const fw::LineBuffer lines{"new", "\xE0"};
-  return fw::platform::writeFile((t.path() / name).string(), lines.views(), "\r\n", existing);
+WriteResult writeIn(const fw::test::TempFolder& t, const char* name, Existing existing,
+                    const fw::LineBuffer& lines = {"new", "\xE0"}) {
+  return fw::platform::writeFile(t.at(name), lines.views(), "\r\n", existing);
 }
+
+const std::string busy =
+    "Файлы игры сейчас меняет другая копия Fleetwick, ничего не изменено. Попробуйте ещё раз";
 
 } // namespace
 
@@ -39,25 +48,35 @@ TEST(Files, writesWholeFilesOnlyWhereAllowed) {
       {"dir", Existing::Replace, WriteResult::Failed},  {"no/x", Existing::Replace, WriteResult::Failed}};
   for (auto [name, existing, result] : cases)
     EXPECT_EQ(writeIn(t, name, existing), result) << name;
-  const std::map<std::string, std::string> expected = {
-      {"kept", "x\r\n"}, {"new", "new\r\n\xE0\r\n"}, {"old", "new\r\n\xE0\r\n"}, {"ro", "x\r\n"}};
+  const std::string longer(1 << 20 | 5, '\xE0'); // than the chunks the writer gathers lines in
+  EXPECT_EQ(writeIn(t, "long", Existing::Keep, {"a", longer, "b"}), WriteResult::Written);
+  const std::map<std::string, std::string> expected = {{"kept", "x\r\n"},
+                                                       {"long", "a\r\n" + longer + "\r\nb\r\n"},
+                                                       {"new", "new\r\n\xE0\r\n"},
+                                                       {"old", "new\r\n\xE0\r\n"},
+                                                       {"ro", "x\r\n"}};
   EXPECT_EQ(t.snapshot(), expected) << "no temporary file is left behind";
-  EXPECT_FALSE(fw::platform::readFile((t.path() / "none").string()));
-  EXPECT_FALSE(fw::platform::fileExists((t.path() / "dir").string()));
+  EXPECT_FALSE(fw::platform::readFile(t.at("none")));
+  EXPECT_FALSE(fw::platform::readFile(t.at("dir"))) << "a folder is no file";
   EXPECT_EQ(Game::run([&] { fw::saveLines(FilePath::under(t.str(), "//ro"), {}); }),
             "Cannot create file " + t.str() + "//ro");
 }
 
-TEST(Files, lockIsExclusiveAndWaitsNoLongerThanAsked) {
+TEST(Files, lockIsExclusiveWaitsNoLongerThanAskedAndIsNeverSkipped) {
   fw::test::TempFolder t;
-  EXPECT_NO_THROW(fw::GameFolderLock(t.str(), std::chrono::milliseconds(0))) << "no backup folder: no lock";
-  t.makeDir("backup");
+  const auto lock = [&](int ms) {
+    return Game::run([&] { fw::GameFolderLock(t.str(), std::chrono::milliseconds(ms)); });
+  };
+  EXPECT_EQ(lock(0), "") << "no backup folder: nothing can be written there";
+  t.makeDir("backup/fleetwick.lock");
+  EXPECT_EQ(lock(0),
+            "Не удаётся занять файл блокировки " + t.str() + "//backup//fleetwick.lock, ничего не изменено");
+  fs::remove(t.path("backup/fleetwick.lock"));
   {
     fw::GameFolderLock held(t.str());
-    EXPECT_EQ(Game::run([&] { fw::GameFolderLock(t.str(), std::chrono::milliseconds(50)); }),
-              "Файлы игры сейчас меняет другая копия Fleetwick, ничего не изменено. Попробуйте ещё раз");
+    EXPECT_EQ(lock(50), busy);
   }
-  EXPECT_NO_THROW(fw::GameFolderLock(t.str(), std::chrono::milliseconds(0))) << "released with its holder";
+  EXPECT_EQ(lock(0), "") << "released with its holder";
 }
 
 #ifndef _WIN32
@@ -78,7 +97,7 @@ TEST(FilesPosix, aWriteCutShortLeavesTheOldFileAndNoDescriptorOpen) {
   const mode_t mask = umask(027);
   writeIn(t, "a", Existing::Keep), writeIn(t, "b", Existing::Keep);
   umask(mask);
-  EXPECT_EQ(fs::status(t.path() / "b").permissions(), fs::perms(0640)) << "new files as the umask says";
+  EXPECT_EQ(fs::status(t.path("b")).permissions(), fs::perms(0640)) << "new files as the umask says";
   EXPECT_EQ(t.snapshot().size(), 3u);
   EXPECT_EQ(descriptors(), open);
   EXPECT_EQ(fw::LineBuffer::fromBytes(*fw::platform::readFile("/proc/self/cmdline")).at(0),
@@ -86,11 +105,49 @@ TEST(FilesPosix, aWriteCutShortLeavesTheOldFileAndNoDescriptorOpen) {
       << "a file whose size is not known beforehand is read whole";
 }
 
+TEST(FilesPosix, aLockFileThatOnlyItsMakerMayWriteStillKeepsOthersOut) {
+  fw::test::TempFolder t;
+  t.makeDir("backup");
+  const mode_t mask = umask(022);
+  fw::GameFolderLock held(t.str());
+  umask(mask);
+  EXPECT_EQ(fs::status(t.path("backup/fleetwick.lock")).permissions(), fs::perms(0644))
+      << "as the umask says";
+  if (geteuid() != 0) t.makeReadOnly("backup/fleetwick.lock"); // root: another user tries, below
+  const pid_t other = fork();
+  if (other == 0) {
+    if (geteuid() == 0 && setuid(65534) != 0) _exit(2);
+    _exit(Game::run([&] { fw::GameFolderLock(t.str(), std::chrono::milliseconds(0)); }) == busy ? 0 : 1);
+  }
+  int status = -1;
+  waitpid(other, &status, 0);
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "the lock was waited for, not skipped";
+}
+
+TEST(FilesPosix, aWriteEndedBySignalLeavesNeitherHalfAFileNorATemporaryOne) {
+  fw::test::TempFolder t;
+  t.write("f", "old\r\n");
+  const std::string big(64 << 20, 'x');
+  const std::vector<std::string_view> lines(8, big);
+  for (int signal : {SIGINT, SIGTERM}) {
+    const pid_t writer = fork();
+    if (writer == 0)
+      _exit(static_cast<int>(fw::platform::writeFile(t.at("f"), lines, "\r\n", Existing::Replace)));
+    while (std::distance(fs::directory_iterator(t.path()), {}) < 2 && waitpid(writer, nullptr, WNOHANG) == 0)
+      std::this_thread::sleep_for(std::chrono::milliseconds(1)); // until its temporary file is there
+    kill(writer, signal);
+    int status = 0;
+    waitpid(writer, &status, 0);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << signal;
+    EXPECT_EQ(t.snapshot(), (std::map<std::string, std::string>{{"f", "old\r\n"}})) << signal;
+  }
+}
+
 TEST(FilesPosix, namesResolveIgnoringLetterCaseUnlessSeveralMatch) {
   fw::test::TempFolder t;
   for (const char* name : {"Common/Data/Handling.DAT", "b/HBLIST.txt", "b/hblist.TXT", "exact/a", "exact/A"})
     t.write(name, "h\r\n");
-  fs::create_symlink("Common", t.path() / "link");
+  fs::create_symlink("Common", t.path("link"));
   const std::pair<std::string, std::string> resolved[] = {
       {"COMMON/data/new.txt", "Common/Data/new.txt"},
       {"nowhere/Common", "nowhere/Common"},
@@ -104,5 +161,26 @@ TEST(FilesPosix, namesResolveIgnoringLetterCaseUnlessSeveralMatch) {
   EXPECT_TRUE(error.starts_with("Cannot tell which file is meant by " + t.str() + "//b//hblist.txt: ") &&
               error.find("HBLIST.txt") != error.npos && error.find("hblist.TXT") != error.npos)
       << error;
+}
+#endif
+
+#ifdef _WIN32
+// A virus scanner or an editor with the data file open, without delete sharing: the write waits for
+// it a while, then fails as for a file that cannot be written.
+TEST(FilesWindows, aWriteWaitsAWhileForAFileAnotherProgramHoldsOpen) {
+  for (int seconds : {3, 7}) {
+    Game g(fw::test::testData("small"));
+    g.start(), g.lookUp("ADMIRAL");
+    const std::string before = g.folder.read("common/data/handling.dat");
+    HANDLE h = CreateFileW(g.folder.path("common/data/handling.dat").c_str(), GENERIC_READ,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    std::thread release([h, seconds] { Sleep(seconds * 1000), CloseHandle(h); });
+    const std::string error = g.write(fw::FileKind::Handling, "9");
+    release.join();
+    EXPECT_EQ(error,
+              seconds < 5 ? "" : "Cannot create file " + g.folder.str() + "//common//data//handling.dat");
+    EXPECT_EQ(g.folder.read("common/data/handling.dat") == before, seconds > 5) << seconds;
+  }
 }
 #endif

@@ -49,5 +49,7 @@ TEST(Integer, takesSignedDecimalsInRangeOnly) {
       EXPECT_EQ(e.what(), "'" + std::string(bad) + "' is not a valid integer value");
     }
   }
-  EXPECT_EQ(fw::boxText("done") + fw::boxText("done."), "done.done.") << "a message box's text ends in a dot";
+  // A message box's text ends in a dot; a path in it is UTF-8, the rest Windows-1251.
+  EXPECT_EQ(fw::utf8Message(fw::Error("\xC6", "/игра", "").withFullStop()), "Ж/игра.");
+  EXPECT_EQ(fw::utf8Message(fw::cannotOpen("/x.").withFullStop()), "Cannot open file /x.");
 }

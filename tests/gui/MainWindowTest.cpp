@@ -1,7 +1,6 @@
 // The main window through its real widgets: start-up, the road of one replacement, the resets,
 // text the code page cannot hold, the menu and the real dialogs.
 #include "WindowTest.h"
-#include "main/Timestamp.h"
 #include "windows/ErrorGuard.h"
 #include "windows/ViewerWindow.h"
 
@@ -36,10 +35,7 @@ TEST_F(WindowTest, looksUpWritesAndRestoresThroughTheWidgets) {
   EXPECT_EQ(game.read("common/data/handling.dat"),
             cp("; Велмора\r\nADMIRAL 9.0 Ж\r\nBIFF 4.0\r\n;------- bikes\r\n"
                "BOBBER 7.0\r\n;------- boats\r\n"));
-  EXPECT_EQ(text("Memo6"),
-            QStringLiteral("handling_ADMIRAL_1.hb          ") +
-                fw::backupTimestamp(QDateTime(QDate(2026, 12, 6), QTime(10, 0)), QLocale::system()) +
-                QLatin1Char('\n'));
+  EXPECT_EQ(text("Memo6"), QStringLiteral("handling_ADMIRAL_1.hb          12/06/26 10:00:00\n"));
   EXPECT_EQ(text("ComboBox5") + text("Edit2"), QStringLiteral("handling_ADMIRAL_1.hb"));
   EXPECT_TRUE(windows->viewers[0]->text().contains(QStringLiteral("\nADMIRAL 9.0 Ж\nBIFF")));
   EXPECT_EQ(windows->viewers[0]->findChild<QPlainTextEdit*>()->size(), windows->viewers[0]->size());
@@ -119,31 +115,36 @@ TEST_F(WindowTest, textOutsideTheCodePageBlocksOnlyTheCommandsThatUseIt) {
 }
 
 TEST_F(WindowTest, menuAndLaunchersShowViewersWriteStockCopiesStartProgramsAndExit) {
-  game.write("Игры/игра.sh",
-             "#!/bin/sh\ncd \"$(dirname \"$0\")\" && echo \"$@\" > args.part && mv args.part args\n");
-  std::filesystem::permissions(game.path() / "Игры/игра.sh", std::filesystem::perms::owner_all);
-  game.write("fleetwick.ini", "\r\n" + cp(game.str().c_str()) + cp("/Игры/игра.sh один два") + "\r\n");
+  const TempFolder programs(false, u8"Игры"); // a path the settings file's code page holds
+  programs.write("игра.sh",
+                 "#!/bin/sh\ncd \"$(dirname \"$0\")\" && echo \"$@\" > args.part && mv args.part args\n");
+  std::filesystem::permissions(programs.path("игра.sh"), std::filesystem::perms::owner_all);
+  game.write("fleetwick.ini", "\r\n" + cp((programs.str() + "/игра.sh один два").c_str()) + "\r\n");
   start();
   menu("viewCarcols");
   EXPECT_TRUE(windows->viewers[2]->isVisible());
   EXPECT_EQ(windows->viewers[2]->windowTitle() + windows->viewers[2]->text(),
             QStringLiteral("carcols.datcol\nadmiral, 1,1\ncar4"));
   windows->viewers[2]->close();
-  const QString target = QString::fromStdString(game.str() + "/stock.dat"),
+  // A chosen path is taken exactly as chosen, whatever the game's own files are called.
+  const QString target = QString::fromStdString(game.at("common/data/Vehicles.ide")),
                 all = QStringLiteral("|Все файлы (*.*)");
-  dialogs.answers = {target, std::nullopt, QString::fromStdString(game.str() + "/no/x")};
+  game.makeDir("mods");
+  dialogs.answers = {target, std::nullopt, QString::fromStdString(game.at("Mods/x"))};
+  const std::string own = game.read("common/data/vehicles.ide");
   for (int i = 0; i < 3; ++i)
     menu("saveStockVehicles");
-  EXPECT_EQ(game.read("stock.dat"), readBytes(FLEETWICK_SOURCE_DIR "/data/vehicles.ide"));
+  EXPECT_EQ(game.read("common/data/Vehicles.ide"), readBytes(FLEETWICK_SOURCE_DIR "/data/vehicles.ide"));
+  EXPECT_EQ(game.read("common/data/vehicles.ide"), own);
   EXPECT_EQ(dialogs.offered, (QStringList{QStringLiteral("vehicles.ide") + all, target + all, target + all}));
   EXPECT_EQ(dialogs.errors,
-            QStringList{QString::fromStdString("Cannot create file " + game.str() + "/no/x.")});
+            QStringList{QString::fromStdString("Cannot create file " + game.at("Mods/x") + ".")});
   menu("whyNotSaved");
   click("Button8"); // no path set
   click("Button9"); // a command line with Cyrillic letters
-  for (int i = 0; i < 200 && !game.has("Игры/args"); ++i)
+  for (int i = 0; i < 200 && !programs.has("args"); ++i)
     QTest::qWait(25);
-  EXPECT_EQ(game.read("Игры/args"), "один два\n");
+  EXPECT_EQ(programs.read("args"), "один два\n");
   EXPECT_EQ(
       dialogs.messages,
       (QStringList{QStringLiteral("Убедитесь, что на необходимых файлах не стоит атрибут Только чтоние!!!"),

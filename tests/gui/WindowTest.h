@@ -86,7 +86,7 @@ protected:
   }
   void start() {
     ASSERT_TRUE(windows = createWindows(dialogs));
-    windows->main->setClock([] { return QDateTime(QDate(2026, 12, 6), QTime(10, 0)); });
+    windows->main->setClock([] { return platform::LocalTime{2026, 12, 6, 10, 0, 0, 0}; });
   }
   template <class W = QWidget> W* widget(const char* name) const { return in<W>(windows->main.get(), name); }
   // A click, and the queued work it leaves (the vehicle lists' change events), as the event loop would.

@@ -1,6 +1,5 @@
 // The settings window, the about box and the backup timestamp.
 #include "WindowTest.h"
-#include "main/Timestamp.h"
 #include "windows/Text.h"
 
 #include <QDir>
@@ -31,6 +30,10 @@ TEST_F(WindowTest, settingsAreSavedToTheStartDirectoryOnlyByOk) {
     EXPECT_EQ(in<QLineEdit>(w, "Edit1")->text(), QStringLiteral("typed")) << "kept after cancel";
     QTest::keyClick(in<QLineEdit>(w, "Edit2"), Qt::Key_Return);
     EXPECT_TRUE(w->isVisible() && dialogs.offered.size() == 2) << "Enter presses nothing";
+    in<QLineEdit>(w, "Edit1")->setText(QStringLiteral("typed\n")); // pasted with its line break
+    QTest::mouseClick(in(w, "Button3"), Qt::LeftButton);
+    EXPECT_EQ(game.read("fleetwick.ini"), "") << "refused: the file would gain a line";
+    in<QLineEdit>(w, "Edit1")->setText(QStringLiteral("typed"));
     QTest::mouseClick(in(w, "Button3"), Qt::LeftButton);
   });
   QDir::setCurrent(QString::fromStdString(game.str()));
@@ -46,7 +49,8 @@ TEST_F(WindowTest, settingsAreSavedToTheStartDirectoryOnlyByOk) {
     w->close();
   });
   EXPECT_EQ(dialogs.errors,
-            (QStringList{QString::fromStdString("Cannot create file " + game.str() + "\\fleetwick.ini."),
+            (QStringList{QStringLiteral("Путь не может содержать перевод строки, ничего не записано."),
+                         QString::fromStdString("Cannot create file " + game.str() + "\\fleetwick.ini."),
                          QStringLiteral("Путь содержит символы, которых нет в кодировке Windows-1251.")}));
   EXPECT_EQ(windows->main->state().archiveEditorPath, "new") << "in use until exit";
   whileModal([&] { menu("about"); },
@@ -57,13 +61,25 @@ TEST_F(WindowTest, settingsAreSavedToTheStartDirectoryOnlyByOk) {
              });
 }
 
-TEST(Timestamp, isTheLocalesShortDateAndLongTimeWithoutTimeZone) {
-  EXPECT_EQ(fw::withoutTimeZone(QStringLiteral("t HH:mm:ss 't' tttt")), QStringLiteral("HH:mm:ss 't'"));
-  const QLocale russian(QLocale::Russian, QLocale::Russia), korean(QLocale::Korean, QLocale::SouthKorea);
-  const QDateTime at(QDate(2024, 2, 29), QTime(13, 5, 9));
-  EXPECT_EQ(fw::backupTimestamp(at, russian) +
-                fw::backupTimestamp(QDateTime(at.date(), QTime(0, 0)), russian),
-            QStringLiteral("29.02.2024 13:05:0929.02.2024"));
-  EXPECT_EQ(fw::backupTimestampBytes(at, korean), fw::bytesOf(fw::backupTimestamp(at, QLocale::c())))
-      << "a rendering the code page cannot hold falls back to the C locale's";
+// The same bytes as fleetwick-cli writes at the same instant in the same environment.
+TEST_F(WindowTest, stampsBackupsAsTheEnvironmentsLocaleOrInRussian) {
+  start();
+  click("Button1");
+  const struct {
+    const char* locale;
+    bool installed; // else the system seems to lack every locale
+    const char* stamp;
+  } cases[] = {{"ru_RU.UTF-8", true, "06.12.2026 10:00:00"},
+               {"ru_RU.UTF-8", false, "06.12.2026 10:00:00"},
+               {"C.UTF-8", true, "12/06/26 10:00:00"}};
+  for (const auto& c : cases) {
+    setenv("LC_ALL", c.locale, 1);
+    c.installed ? unsetenv("LOCPATH") : setenv("LOCPATH", "/nonexistent", 1);
+    type("Edit2", QStringLiteral("1"));
+    click("Button5");
+    const std::string list = game.read("backup/hblist.txt");
+    EXPECT_EQ(list.substr(list.find("  ") + 10, list.find('\r') - list.find("  ") - 10), c.stamp)
+        << c.locale << c.installed;
+  }
+  setenv("LC_ALL", "C.UTF-8", 1), unsetenv("LOCPATH");
 }

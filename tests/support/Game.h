@@ -6,6 +6,7 @@
 #include "backup/RecordWriter.h"
 #include "backup/Restore.h"
 #include "common/Cp1251.h"
+#include "common/Errors.h"
 #include "records/CategorySwitch.h"
 #include "records/Lookup.h"
 #include "records/Startup.h"
@@ -19,8 +20,10 @@ struct Game {
   static std::string run(const std::function<void()>& command) {
     try {
       command();
+    } catch (const Error& e) {
+      return utf8Message(e);
     } catch (const std::exception& e) {
-      return cp1251::toUtf8(e.what());
+      return e.what();
     }
     return "";
   }
