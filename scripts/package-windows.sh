@@ -10,11 +10,19 @@ prefix=$(bash "$root/scripts/windows-qt.sh" | tail -n 1)
 [ -f "$prefix/.complete" ] || { echo "No Qt for Windows: $prefix" >&2; exit 1; }
 version=$(sed -n 's/^project(Fleetwick VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
 
+# The programs' icon file, drawn by this machine's build of the window icon's code: the Windows build
+# cannot run what it compiles.
+host="$root/build-windows-icon"
+cmake -S "$root" -B "$host" -DCMAKE_BUILD_TYPE=Release -DFLEETWICK_TESTS=OFF >/dev/null
+cmake --build "$host" -j"$(nproc)" --target fleetwick-icon
+"$host/src/main/fleetwick-icon" "$host/fleetwick.ico"
+
 build="$root/build-windows"
 # -static takes in libgcc, libstdc++ and winpthread, so no DLL of the compiler's goes along.
 "$prefix/bin/qt-cmake" -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DFLEETWICK_TESTS=OFF \
   -DQT_CHAINLOAD_TOOLCHAIN_FILE="$prefix/share/fleetwick/mingw-w64.cmake" \
-  -DCMAKE_EXE_LINKER_FLAGS="-static -static-libgcc -static-libstdc++" >/dev/null
+  -DCMAKE_EXE_LINKER_FLAGS="-static -static-libgcc -static-libstdc++" \
+  -DFLEETWICK_ICON="$host/fleetwick.ico" >/dev/null
 programs=(fleetwick)
 targets=$(cmake --build "$build" --target help)
 grep -q '^fleetwick-cli:' <<<"$targets" && programs+=(fleetwick-cli)
