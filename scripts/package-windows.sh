@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the Windows download dist/fleetwick-VERSION-win64.zip: fleetwick.exe as one file that needs
-# nothing installed (Qt, its Windows platform plugin, the C++ runtime and the program's resources
-# linked in), fleetwick-cli.exe where the sources have it, the licences and the players' read-me.
+# Builds the Windows download dist/fleetwick-VERSION-win64.zip, to be unpacked into the game folder:
+# fleetwick.exe as one file that needs nothing installed (Qt, its Windows platform plugin, the C++
+# runtime and the program's resources linked in), fleetwick-cli.exe where the sources have it, the
+# empty backup folders, and the licences and the players' read-me in a folder of their own.
 # The static Qt comes from scripts/windows-qt.sh, which builds it once per machine.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
@@ -28,8 +29,12 @@ targets=$(cmake --build "$build" --target help)
 grep -q '^fleetwick-cli:' <<<"$targets" && programs+=(fleetwick-cli)
 cmake --build "$build" -j"$(nproc)" --target "${programs[@]}"
 
+# Unpacked into the game folder, the zip brings the programs, the backup folders Fleetwick needs and
+# never creates (empty, so that unpacking over a game folder's own keeps their backups) and its
+# documents in a folder of the program's own: no read-me or licence at the top, where the game's lie.
 stage="$build/package"
-rm -rf "$stage" && mkdir -p "$stage/licenses"
+docs="$stage/fleetwick-docs"
+rm -rf "$stage" && mkdir -p "$docs/licenses" "$stage/backup/"{handling,vehicles,carcols}
 for program in "${programs[@]}"; do
   x86_64-w64-mingw32-strip -o "$stage/$program.exe" "$(find "$build/src" -name "$program.exe" | head -n 1)"
   # Only Windows' own DLLs: none of the compiler's or Qt's may be needed beside the program.
@@ -43,16 +48,16 @@ done
 # Windows of any language.
 crlf() { sed 's/\r*$/\r/' "$@"; }
 for_notepad() { printf '\xef\xbb\xbf' && crlf "$@"; }
-for_notepad "$root/docs/windows-readme.txt" >"$stage/readme.txt"
-for_notepad "$root/LICENSE" >"$stage/LICENSE.txt"
+for_notepad "$root/docs/windows-readme.txt" >"$docs/readme.txt"
+for_notepad "$root/LICENSE" >"$docs/LICENSE.txt"
 licences=$prefix/share/fleetwick
-for_notepad "$licences/LGPL-3.0-only.txt" >"$stage/licenses/Qt-LGPL-3.0.txt"
-for_notepad "$licences/GPL-3.0-only.txt" >"$stage/licenses/Qt-GPL-3.0.txt"
-for_notepad "$licences/qt-source.txt" >"$stage/licenses/Qt-source.txt"
+for_notepad "$licences/LGPL-3.0-only.txt" >"$docs/licenses/Qt-LGPL-3.0.txt"
+for_notepad "$licences/GPL-3.0-only.txt" >"$docs/licenses/Qt-GPL-3.0.txt"
+for_notepad "$licences/qt-source.txt" >"$docs/licenses/Qt-source.txt"
 for lib in "$licences"/third-party/*/; do
   crlf "$lib/qt_attribution.json" && find "$lib" -type f ! -name qt_attribution.json -exec sed 's/\r*$/\r/' {} +
-done | for_notepad >"$stage/licenses/Qt-third-party.txt"
-for_notepad /usr/share/doc/fonts-liberation2/copyright >"$stage/licenses/LiberationSans-OFL.txt"
+done | for_notepad >"$docs/licenses/Qt-third-party.txt"
+for_notepad /usr/share/doc/fonts-liberation2/copyright >"$docs/licenses/LiberationSans-OFL.txt"
 
 mkdir -p "$root/dist"
 zip="$root/dist/fleetwick-$version-win64.zip"

@@ -4,7 +4,8 @@
 # paths in the settings window; "Запустить Velmora" with the game in a folder whose name has blanks;
 # "Файл" → "Выход". The game folder it leaves, and its log read through the clipboard, must be byte
 # for byte what fleetwick-cli makes of the same replacement (timestamps aside). Given the Windows
-# package too, the same steps run on its fleetwick.exe under Wine, against the same expectation.
+# package too, the same steps run on its fleetwick.exe under Wine, against the same expectation, in a
+# game folder that the whole package was unpacked into.
 #
 # Usage: real_window_test.sh STOCK_DATA_FOLDER SCREENSHOT_FOLDER FLEETWICK FLEETWICK_CLI [WIN64_ZIP]
 # Exits 77 (skipped) only when Xvfb or xdotool, or for the package wine64 or the package itself
@@ -71,14 +72,16 @@ has_display() { grep -q '^[0-9][0-9]*$' "$work/display" 2>/dev/null; }
 wait_for 10 has_display || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 export DISPLAY=":$(head -n 1 "$work/display")"
 
-# A game folder $1 with the stock data files and empty backup folders.
+# A game folder $1 with the stock data files.
 make_game() {
-  mkdir -p "$1/common/data" "$1/backup/"{handling,vehicles,carcols} &&
+  mkdir -p "$1/common/data" &&
     cp "$stock/handling.dat" "$stock/vehicles.ide" "$stock/carcols.dat" "$1/common/data/" || fail "no stock data"
 }
+# The empty backup folders that Fleetwick needs and never creates (the Windows package brings them).
+make_backup() { mkdir -p "$1/backup/"{handling,vehicles,carcols}; }
 # The dated list without its dates, which differ by the second.
 undate() { sed -i -E 's/^([^ ]+ +).*$/\1/' "$1/backup/hblist.txt"; }
-make_game "$work/expected"
+make_game "$work/expected" && make_backup "$work/expected"
 (cd "$work/expected" && "$cli" replace ADMIRAL --handling "1700.0 2.5 0.0") >"$work/expected.log" ||
   fail "fleetwick-cli cannot make the expected folder"
 undate "$work/expected"
@@ -132,15 +135,18 @@ steps() {
   wait "$app_pid" || fail "the program ended with exit code $?"
   app_pid=""
   undate "$game"
-  diff -r -x 'my game' -x fleetwick.ini "$work/expected" "$game" >&2 || fail "the game folder is not as expected"
+  diff -r -x 'my game' -x fleetwick.ini -x '*.exe' -x fleetwick-docs "$work/expected" "$game" >&2 ||
+    fail "the game folder is not as expected"
   diff <(echo && cat "$work/expected.log") <(cat "$out/log.txt" && echo) >&2 || fail "the log is not as expected"
 }
 
 out=$work/linux
-mkdir -p "$out" && game_path="$out/game/my game/velmora.sh" steps env QT_QPA_PLATFORM=xcb "$linux"
+make_backup "$out/game"
+game_path="$out/game/my game/velmora.sh" steps env QT_QPA_PLATFORM=xcb "$linux"
 [ -z "$zip" ] && { echo "PASSED"; exit 0; }
 
 out=$work/windows
-mkdir -p "$out" && unzip -q "$zip" fleetwick.exe -d "$out" || fail "no fleetwick.exe in $zip"
-game_path="Z:${out//\//\\}\\game\\my game\\velmora.bat" steps "$wine" "$out/fleetwick.exe"
+# The whole package unpacked into the game folder, as a player does: the backup folders come with it.
+mkdir -p "$out" && unzip -q "$zip" -d "$out/game" || fail "cannot unzip $zip"
+game_path="Z:${out//\//\\}\\game\\my game\\velmora.bat" steps "$wine" "$out/game/fleetwick.exe"
 echo "PASSED on Linux and on Windows"
