@@ -3,8 +3,9 @@
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 need_packages "${build_packages[@]}" clang-format xvfb xauth xdotool fonts-dejavu-core
-# The real-window tests read the program's log through the clipboard.
-need_packages xclip unzip
+# The real-window tests read the program's log through the clipboard; the package's check lists the
+# programs' resources with icoutils.
+need_packages xclip unzip icoutils
 echo "Checking the code style"
 (cd "$root" && git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror)
 
