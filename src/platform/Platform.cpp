@@ -213,7 +213,8 @@ WriteResult writeFile(const std::string& path, std::span<const std::string_view>
 }
 
 void removeStaleTemporaries(const std::string& folder) {
-  const std::wstring dir = widePath(folder) + L"\\";
+  std::wstring dir = widePath(folder);
+  if (!dir.ends_with(L'\\')) dir += L'\\';
   WIN32_FIND_DATAW entry;
   HANDLE find = FindFirstFileW((dir + L".*").c_str(), &entry);
   if (find == INVALID_HANDLE_VALUE) return;

@@ -35,8 +35,8 @@ inline std::string narrow(std::wstring_view text) {
   return out;
 }
 
-// The full path, which also folds the program's doubled separators; past MAX_PATH with the \\?\
-// prefix, which lifts that limit without the system's long-path setting.
+// The full path, which also folds the program's doubled separators; past MAX_PATH with the prefix
+// \\?\ that lifts that limit without the system's long-path setting.
 inline std::wstring widePath(const std::string& path) {
   const std::wstring given = wide(path);
   DWORD size = GetFullPathNameW(given.c_str(), 0, nullptr, nullptr);
