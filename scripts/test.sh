@@ -6,6 +6,14 @@ need_packages "${build_packages[@]}" clang-format xvfb xauth xdotool fonts-dejav
 # The real-window tests read the program's log through the clipboard; the package's check lists the
 # programs' resources with icoutils.
 need_packages xclip unzip icoutils
+# The backup time stamps are checked in Russian with the system's locale and without it, at a fixed
+# instant (faketime).
+need_packages faketime locales
+if ! locale -a | grep -qx 'ru_RU.utf8'; then
+  sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo localedef -i ru_RU -f UTF-8 ru_RU.UTF-8
+fi
 echo "Checking the code style"
 (cd "$root" && git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror)
 
@@ -16,6 +24,22 @@ cmake --build "$build" -j"$(nproc)"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" LSAN_OPTIONS="suppressions=$root/tests/lsan.supp"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 cd "$build" && ctest --output-on-failure -j"$(nproc)" -LE wine
+
+# Whole flows on generated game folders, for a minute: clang's libFuzzer with its sanitizers. Its
+# folders live in memory where they can, so that the many small flushed writes stay quick.
+need_packages clang libclang-rt-14-dev
+fuzz_build="$root/build-fuzz"
+cmake -S "$root/fuzz" -B "$fuzz_build" -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+cmake --build "$fuzz_build" -j"$(nproc)"
+mkdir -p "$fuzz_build/corpus"
+fuzz_tmp=${TMPDIR:-/tmp}
+[ -w /dev/shm ] && fuzz_tmp=/dev/shm
+if ! TMPDIR=$fuzz_tmp "$fuzz_build/fuzz_flows" -max_total_time=60 -artifact_prefix="$fuzz_build/" \
+  "$fuzz_build/corpus" >"$fuzz_build/fuzz.log" 2>&1; then
+  tail -n 60 "$fuzz_build/fuzz.log" >&2
+  exit 1
+fi
+tail -n 1 "$fuzz_build/fuzz.log"
 
 # As a packager builds it: optimised, default options, tests on. Optimisers warn about other things
 # than a debug build does, and warnings are errors.

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # The real program in a real X window on its own virtual X server, driven by X input events, as a
-# player would use it: look up ADMIRAL, type new handling values and press the row's "ОК"; save both
-# paths in the settings window; "Запустить Velmora" with the game in a folder whose name has blanks;
-# "Файл" → "Выход". The game folder it leaves, and its log read through the clipboard, must be byte
-# for byte what fleetwick-cli makes of the same replacement (timestamps aside). Given the Windows
-# package too, the same steps run on its fleetwick.exe under Wine, against the same expectation, in a
-# game folder that the whole package was unpacked into.
+# player would use it, in a game folder with a Cyrillic name: look up ADMIRAL, type new handling
+# values and press the row's "ОК"; save the paths in the settings window; "Запустить Velmora" with
+# the game in a folder whose name has blanks; "Файл" → "Выход". The game folder it leaves, and its log
+# read through the clipboard, must be byte for byte what the same system's fleetwick-cli makes of the
+# same replacement, time stamps in the same form. Given the Windows package too, the same steps run
+# on its programs under Wine, in a game folder that the whole package was unpacked into, and eight
+# copies of its fleetwick-cli.exe then change one game folder at once.
 #
 # Usage: real_window_test.sh STOCK_DATA_FOLDER SCREENSHOT_FOLDER FLEETWICK FLEETWICK_CLI [WIN64_ZIP]
 # Exits 77 (skipped) only when Xvfb or xdotool, or for the package wine64 or the package itself
@@ -79,20 +80,25 @@ make_game() {
 }
 # The empty backup folders that Fleetwick needs and never creates (the Windows package brings them).
 make_backup() { mkdir -p "$1/backup/"{handling,vehicles,carcols}; }
-# The dated list without its dates, which differ by the second.
-undate() { sed -i -E 's/^([^ ]+ +).*$/\1/' "$1/backup/hblist.txt"; }
-make_game "$work/expected" && make_backup "$work/expected"
-(cd "$work/expected" && "$cli" replace ADMIRAL --handling "1700.0 2.5 0.0") >"$work/expected.log" ||
-  fail "fleetwick-cli cannot make the expected folder"
-undate "$work/expected"
+# The dated list with each digit of its time stamps as 9: the form of the stamps, not their second.
+undate() { perl -i -pe 's/^(\S+ {10})(.*)/$1 . ($2 =~ tr{0-9}{9}r)/e' "$1/backup/hblist.txt"; }
+# What fleetwick-cli ("$@", run in the folder) makes of the window's replacement, in $expected.
+expect() {
+  expected=$out/expected
+  make_game "$expected" && make_backup "$expected"
+  (cd "$expected" && "$@" replace ADMIRAL --handling "1700.0 2.5 0.0") | tr -d '\r' >"$out/expected.log" ||
+    fail "fleetwick-cli cannot make the expected folder"
+  undate "$expected"
+}
 
-# Runs every step with the program that "$@" starts in the game folder $out/game, whose game is
-# $game_path ($out/game/my game/velmora.*), and checks what it leaves there.
+# Runs every step with the program that "$@" starts in the game folder $game, whose game is
+# $game_path ($game/my game/velmora.*), and checks what it leaves there.
 steps() {
-  local game=$out/game
-  make_game "$game" && mkdir -p "$game/my game"
+  mkdir -p "$game/my game"
   printf '#!/bin/sh\ntouch "${0%%/*}/started"\n' >"$game/my game/velmora.sh" && chmod +x "$game/my game/velmora.sh"
   printf '@echo started> "%%~dp0started"\r\n' >"$game/my game/velmora.bat"
+  # The game's path as the settings file holds it: Windows-1251.
+  printf '\r\n%s\r\n' "$game_path" | iconv -f UTF-8 -t CP1251 >"$game/fleetwick.ini" || fail "no settings file"
   # The window as the program draws it; the program ends once it is captured.
   (cd "$game" && FLEETWICK_SCREENSHOT=shot.png timeout 60 "$@") >"$out/program.log" 2>&1
   mv "$game/shot.png" "$shots/screenshot-$(basename "$out").png" || fail "no screenshot"
@@ -114,16 +120,14 @@ steps() {
   keys ctrl+a ctrl+c
   xclip -o -selection clipboard >"$out/log.txt" || fail "nothing on the clipboard"
 
-  menu Right Return # "Настройки" → "Параметры"
+  menu Right Return # "Настройки" → "Параметры": the game's path is there, Crateview's is typed
   local main=$window top=0
   wait_for 10 find_window '^Параметры$' || fail "the settings window did not appear"
-  click 8 24 321 21 # Edit1, Edit2, then Button3 "ОК"
+  click 8 24 321 21 # Edit1, then Button3 "ОК"
   type_text "crateview.exe"
-  click 8 64 321 21
-  type_text "$game_path"
   click 256 104 75 21
   window=$main top=$menu
-  printf 'crateview.exe\r\n%s\r\n' "$game_path" | cmp -s - "$game/fleetwick.ini" ||
+  printf 'crateview.exe\r\n%s\r\n' "$game_path" | iconv -f UTF-8 -t CP1251 | cmp -s - "$game/fleetwick.ini" ||
     fail "fleetwick.ini does not hold just the two paths: $(cat -A "$game/fleetwick.ini")"
 
   click $((248 + 136)) $((48 + 24)) 105 25 # Button9 "Запустить Velmora"
@@ -135,18 +139,39 @@ steps() {
   wait "$app_pid" || fail "the program ended with exit code $?"
   app_pid=""
   undate "$game"
-  diff -r -x 'my game' -x fleetwick.ini -x '*.exe' -x fleetwick-docs "$work/expected" "$game" >&2 ||
+  diff -r -x 'my game' -x fleetwick.ini -x '*.exe' -x fleetwick-docs "$expected" "$game" >&2 ||
     fail "the game folder is not as expected"
-  diff <(echo && cat "$work/expected.log") <(cat "$out/log.txt" && echo) >&2 || fail "the log is not as expected"
+  diff <(echo && cat "$out/expected.log") <(cat "$out/log.txt" && echo) >&2 || fail "the log is not as expected"
 }
 
-out=$work/linux
-make_backup "$out/game"
-game_path="$out/game/my game/velmora.sh" steps env QT_QPA_PLATFORM=xcb "$linux"
+out=$work/linux game=$work/linux/игра
+expect "$cli"
+make_game "$game" && make_backup "$game"
+game_path="$game/my game/velmora.sh" steps env QT_QPA_PLATFORM=xcb "$linux"
 [ -z "$zip" ] && { echo "PASSED"; exit 0; }
 
-out=$work/windows
+out=$work/windows game=$work/windows/игра
 # The whole package unpacked into the game folder, as a player does: the backup folders come with it.
-mkdir -p "$out" && unzip -q "$zip" -d "$out/game" || fail "cannot unzip $zip"
-game_path="Z:${out//\//\\}\\game\\my game\\velmora.bat" steps "$wine" "$out/game/fleetwick.exe"
+make_game "$game" && unzip -q "$zip" -d "$game" || fail "cannot unzip $zip"
+expect "$wine" "$game/fleetwick-cli.exe"
+windows_path() { local path=${1//\//\\}; echo "Z:$path"; }
+game_path="$(windows_path "$game")\my game\velmora.bat" steps "$wine" "$game/fleetwick.exe"
+
+# Eight scripts at once: each change is in the file once, each backup once in each list.
+vehicles=(ADMIRAL BANSHEE BENSON BIFF BLISTA BOBCAT COMET INFERNUS)
+game=$work/windows/copies
+make_game "$game" && unzip -q "$zip" -d "$game" || fail "cannot unzip $zip"
+scripts=()
+for v in "${vehicles[@]}"; do
+  "$wine" "$game/fleetwick-cli.exe" -C "$(windows_path "$game")" replace "$v" --handling "7 $v" >"$out/$v.log" 2>&1 &
+  scripts+=($!)
+done
+wait "${scripts[@]}"
+for v in "${vehicles[@]}"; do
+  for file_start in "common/data/handling.dat $v 7 $v"$'\r' "backup/hblistb.txt handling_${v}_" \
+    "backup/hblist.txt handling_${v}_"; do
+    read -r file start <<<"$file_start"
+    [ "$(grep -c "^$start" "$game/$file")" -eq 1 ] || fail "$v in $file: $(cat "$out/$v.log")"
+  done
+done
 echo "PASSED on Linux and on Windows"

@@ -1,0 +1,133 @@
+// Whole flows on generated game folders: start-up, a lookup, then for each open row a write and the
+// restore of its backup. Whatever the files and the typed text:
+// - a write replaces the line the lookup found and no other, and that line was the vehicle's own
+//   (its first field is the vehicle's name);
+// - restoring the backup the write made gives the data file back byte for byte;
+// - a refused write leaves the data file as it was;
+// - nothing crashes, leaks or reads out of bounds (the sanitizers).
+#include "TempFolder.h"
+#include "backup/RecordWriter.h"
+#include "backup/Restore.h"
+#include "common/Errors.h"
+#include "common/FileKinds.h"
+#include "records/Catalogue.h"
+#include "records/Lookup.h"
+#include "records/Startup.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+using namespace fw;
+
+namespace {
+
+// Each byte of the input decides the next choice; an exhausted input decides 0.
+struct Choices {
+  const std::uint8_t* at;
+  std::size_t left;
+  unsigned next(unsigned range) { return left ? (--left, *at++ % range) : 0; }
+  std::string text(unsigned longest, bool lineBreaks) {
+    std::string out;
+    for (unsigned n = next(longest); n > 0 && left; --n) {
+      const char c = static_cast<char>(next(256));
+      if (lineBreaks || (c != '\r' && c != '\n')) out += c;
+    }
+    return out;
+  }
+};
+
+void require(bool holds) {
+  if (!holds) std::abort();
+}
+
+const char* const kMarkers[] = {";------- bikes", ";------- boats", ";------- planes", "; For Boats:",
+                                "txdp",           "# Heli's",       "# Trains",        "car4"};
+
+// A data file of the vehicle's own lines and other vehicles' (of the category's first entries, some
+// with a name that holds another), markers and stray text, mostly ended by the marker of the part
+// the lookup searches, each line ended by CR LF.
+std::string dataFile(Choices& in, FileKind k, Category c, const catalogue::Entry& vehicle) {
+  const auto entries = catalogue::entries(c);
+  std::string out;
+  for (unsigned n = in.next(16) + 1; n > 0; --n) {
+    const catalogue::Entry& e =
+        in.next(2) ? entries[in.next(std::min<unsigned>(entries.size(), 12))] : vehicle;
+    const std::string name = k == FileKind::Handling ? std::string(e.text) : std::string(e.model);
+    switch (in.next(4)) {
+    case 0:
+      out += k == FileKind::Vehicles && !e.ideSearch.empty() ? std::string(e.ideSearch)
+                                                             : name + ",\t" + name + ",";
+      out += " " + in.text(6, false);
+      break;
+    case 1: out += name + in.text(3, false); break;
+    case 2: out += kMarkers[in.next(8)]; break;
+    default: out += in.text(12, false);
+    }
+    out += "\r\n";
+  }
+  if (const char* marker = sectionMarkers(c)[indexOf(k)]; marker && in.next(8) != 7)
+    out += std::string(marker) + "\r\n";
+  return out;
+}
+
+std::string withoutTrailingBlanks(std::string text) {
+  while (!text.empty() && text.back() == ' ')
+    text.pop_back();
+  return text;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  static test::TempFolder game(true);
+  Choices in{data, size};
+  const Category c = kCategories[in.next(4)];
+  const auto entries = catalogue::entries(c);
+  const catalogue::Entry& vehicle = entries[in.next(std::min<unsigned>(entries.size(), 12))];
+  std::filesystem::remove_all(game.path("backup"));
+  for (const char* dir : {"backup/handling", "backup/vehicles", "backup/carcols"})
+    game.makeDir(dir);
+  for (FileKind k : kFileKinds)
+    game.write("common/data/" + std::string(kindInfo(k).fileName), dataFile(in, k, c, vehicle));
+
+  MainState s;
+  constructMainState(s);
+  const std::string text = in.next(8) != 7 ? std::string(vehicle.text) : in.text(10, false);
+  s.vehicleList(c).text = text;
+  try {
+    lookUpVehicle(s, c);
+  } catch (const Error&) {
+    return 0; // a file without its section marker: no row opens
+  }
+  const Services services{[] { return std::string("07.12.2026 10:00:00"); },
+                          [](FileKind, const LineBuffer&) {}};
+  for (FileKind k : kFileKinds) {
+    DataFileState& f = s.file(k);
+    if (!f.writeButton.enabled) continue;
+    const std::string path = "common/data/" + std::string(kindInfo(k).fileName);
+    const std::string before = game.read(path);
+    const LineBuffer old = LineBuffer::fromBytes(before);
+    const std::int64_t index = std::stoll(f.lineIndex);
+    f.input.text = in.text(8, true);
+    try {
+      writeLine(s, k, services);
+    } catch (const Error&) {
+      require(game.read(path) == before);
+      continue;
+    }
+    const LineBuffer now = LineBuffer::fromBytes(game.read(path));
+    require(now.size() == old.size());
+    for (std::size_t i = 0; i < old.size(); ++i)
+      require(static_cast<std::int64_t>(i) == index ||
+              now.at(static_cast<std::int64_t>(i)) == old.at(static_cast<std::int64_t>(i)));
+    const std::string_view line = old.at(index);
+    const auto* entry = catalogue::find(c, text);
+    const std::string owner =
+        k == FileKind::Handling ? withoutTrailingBlanks(text) : std::string(entry ? entry->model : "");
+    require(line.substr(0, line.find_first_of(", \t")) == owner);
+    f.backupNames.text = f.backupNames.items.front();
+    restoreLine(s, k, services);
+    require(game.read(path) == before);
+  }
+  return 0;
+}
