@@ -40,9 +40,6 @@ void require(bool holds) {
   if (!holds) std::abort();
 }
 
-const char* const kMarkers[] = {";------- bikes", ";------- boats", ";------- planes", "; For Boats:",
-                                "txdp",           "# Heli's",       "# Trains",        "car4"};
-
 // A data file of the vehicle's own lines and other vehicles' (of the category's first entries, some
 // with a name that holds another), markers and stray text, mostly ended by the marker of the part
 // the lookup searches, each line ended by CR LF.
@@ -59,8 +56,8 @@ std::string dataFile(Choices& in, FileKind k, Category c, const catalogue::Entry
                                                              : name + ",\t" + name + ",";
       out += " " + in.text(6, false);
       break;
-    case 1: out += name + in.text(3, false); break;
-    case 2: out += kMarkers[in.next(8)]; break;
+    case 1: out += name + in.text(3, false); break; // another name that begins as this one
+    case 2: out += sectionMarkers(Category::Car)[in.next(3)]; break;
     default: out += in.text(12, false);
     }
     out += "\r\n";
@@ -68,12 +65,6 @@ std::string dataFile(Choices& in, FileKind k, Category c, const catalogue::Entry
   if (const char* marker = sectionMarkers(c)[indexOf(k)]; marker && in.next(8) != 7)
     out += std::string(marker) + "\r\n";
   return out;
-}
-
-std::string withoutTrailingBlanks(std::string text) {
-  while (!text.empty() && text.back() == ' ')
-    text.pop_back();
-  return text;
 }
 
 } // namespace
@@ -122,8 +113,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
               now.at(static_cast<std::int64_t>(i)) == old.at(static_cast<std::int64_t>(i)));
     const std::string_view line = old.at(index);
     const auto* entry = catalogue::find(c, text);
-    const std::string owner =
-        k == FileKind::Handling ? withoutTrailingBlanks(text) : std::string(entry ? entry->model : "");
+    const std::string owner = k == FileKind::Handling ? text.substr(0, text.find_last_not_of(' ') + 1)
+                                                      : std::string(entry ? entry->model : "");
     require(line.substr(0, line.find_first_of(", \t")) == owner);
     f.backupNames.text = f.backupNames.items.front();
     restoreLine(s, k, services);

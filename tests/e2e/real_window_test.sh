@@ -144,34 +144,36 @@ steps() {
   diff <(echo && cat "$out/expected.log") <(cat "$out/log.txt" && echo) >&2 || fail "the log is not as expected"
 }
 
+# Eight scripts ("$@" is fleetwick-cli) change the game folder $game at once: each change is in the
+# file once, each backup once in each list.
+copies() {
+  local scripts=() vehicles=(ADMIRAL BANSHEE BENSON BIFF BLISTA BOBCAT COMET INFERNUS) v file start
+  for v in "${vehicles[@]}"; do
+    (cd "$game" && "$@" replace "$v" --handling "7 $v") >"$out/$v.log" 2>&1 &
+    scripts+=($!)
+  done
+  wait "${scripts[@]}"
+  for v in "${vehicles[@]}"; do
+    for file in common/data/handling.dat backup/hblistb.txt backup/hblist.txt; do
+      start="handling_${v}_" && [ $file = common/data/handling.dat ] && start="$v 7 $v"$'\r'
+      [ "$(grep -c "^$start" "$game/$file")" -eq 1 ] || fail "$v in $file: $(cat "$out/$v.log")"
+    done
+  done
+}
+
 out=$work/linux game=$work/linux/игра
 expect "$cli"
 make_game "$game" && make_backup "$game"
 game_path="$game/my game/velmora.sh" steps env QT_QPA_PLATFORM=xcb "$linux"
+game=$work/linux/copies
+make_game "$game" && make_backup "$game" && copies "$cli"
 [ -z "$zip" ] && { echo "PASSED"; exit 0; }
 
 out=$work/windows game=$work/windows/игра
 # The whole package unpacked into the game folder, as a player does: the backup folders come with it.
 make_game "$game" && unzip -q "$zip" -d "$game" || fail "cannot unzip $zip"
 expect "$wine" "$game/fleetwick-cli.exe"
-windows_path() { local path=${1//\//\\}; echo "Z:$path"; }
-game_path="$(windows_path "$game")\my game\velmora.bat" steps "$wine" "$game/fleetwick.exe"
-
-# Eight scripts at once: each change is in the file once, each backup once in each list.
-vehicles=(ADMIRAL BANSHEE BENSON BIFF BLISTA BOBCAT COMET INFERNUS)
-game=$work/windows/copies
-make_game "$game" && unzip -q "$zip" -d "$game" || fail "cannot unzip $zip"
-scripts=()
-for v in "${vehicles[@]}"; do
-  "$wine" "$game/fleetwick-cli.exe" -C "$(windows_path "$game")" replace "$v" --handling "7 $v" >"$out/$v.log" 2>&1 &
-  scripts+=($!)
-done
-wait "${scripts[@]}"
-for v in "${vehicles[@]}"; do
-  for file_start in "common/data/handling.dat $v 7 $v"$'\r' "backup/hblistb.txt handling_${v}_" \
-    "backup/hblist.txt handling_${v}_"; do
-    read -r file start <<<"$file_start"
-    [ "$(grep -c "^$start" "$game/$file")" -eq 1 ] || fail "$v in $file: $(cat "$out/$v.log")"
-  done
-done
+game_path="Z:${game//\//\\}\\my game\\velmora.bat" steps "$wine" "$game/fleetwick.exe"
+cli_exe=$game/fleetwick-cli.exe game=$work/windows/copies
+make_game "$game" && unzip -q "$zip" 'backup/*' -d "$game" && copies "$wine" "$cli_exe"
 echo "PASSED on Linux and on Windows"

@@ -13,6 +13,10 @@
 
 #include <functional>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 namespace fw::test {
 
 struct Game {
@@ -49,6 +53,21 @@ struct Game {
       out += cp1251::toUtf8(s.log.at(static_cast<std::int64_t>(i))) + end;
     return out;
   }
+  // The text with its ~ replaced by the game folder's path.
+  std::string inFolder(std::string text) const {
+    if (auto at = text.find('~'); at != std::string::npos) text.replace(at, 1, folder.str());
+    return text;
+  }
+#ifndef _WIN32
+  // Puts a FIFO (S_IFIFO) or the null device (S_IFCHR) where a file was or would be.
+  void replaceWith(const std::string& file, mode_t type) const {
+    fs::remove(folder.path(file));
+    if (type == S_IFIFO)
+      mkfifo(folder.at(file).c_str(), 0644);
+    else
+      fs::create_symlink("/dev/null", folder.path(file));
+  }
+#endif
   // The folder's files but the lock, which is the writers' meeting point and no data of the user's.
   std::map<std::string, std::string> files() const {
     auto all = folder.snapshot();
