@@ -123,7 +123,14 @@ FileLock::Result FileLock::lock(const std::string& path, std::chrono::millisecon
   const int flags = O_CLOEXEC | O_NONBLOCK;
   int fd = open(path.c_str(), O_RDWR | O_CREAT | flags, 0666);
   if (fd < 0 && (errno == EACCES || errno == EROFS)) fd = open(path.c_str(), O_RDONLY | flags);
-  if (fd < 0) return errno == ENOENT ? Result::NoFolder : Result::Failed;
+  if (fd < 0) {
+    // Only a missing folder lets the caller go on: a dangling link in the file's place does not.
+    const bool missing = errno == ENOENT;
+    struct stat folder {};
+    const std::string parent = path.substr(0, path.find_last_of('/') + 1);
+    return missing && stat(parent.empty() ? "." : parent.c_str(), &folder) != 0 ? Result::NoFolder
+                                                                                : Result::Failed;
+  }
   handle_ = fd;
   struct stat st {};
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) return Result::Failed;

@@ -104,6 +104,8 @@ TEST(GameFolderFailures, aFailedWriteStopsAtItsStepAndChangesNothingBeyond) {
        "Cannot open file ~//common//data//handling.dat", false},
       {[](Game& g) { g.replaceWith("backup/fleetwick.lock", S_IFIFO); }, "9",
        "Не удаётся занять файл блокировки ~//backup//fleetwick.lock, ничего не изменено", false},
+      {[](Game& g) { fs::create_symlink("gone/lock", g.folder.path("backup/fleetwick.lock")); }, "9",
+       "Не удаётся занять файл блокировки ~//backup//fleetwick.lock, ничего не изменено", false},
       {[](Game& g) { g.replaceWith("backup/hblist.txt", S_IFCHR); }, "9",
        "Cannot open file ~//backup//hblist.txt", false},
 #endif
