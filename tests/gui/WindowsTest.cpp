@@ -60,26 +60,3 @@ TEST_F(WindowTest, settingsAreSavedToTheStartDirectoryOnlyByOk) {
                w->close();
              });
 }
-
-// The same bytes as fleetwick-cli writes at the same instant in the same environment.
-TEST_F(WindowTest, stampsBackupsAsTheEnvironmentsLocaleOrInRussian) {
-  start();
-  click("Button1");
-  const struct {
-    const char* locale;
-    bool installed; // else the system seems to lack every locale
-    const char* stamp;
-  } cases[] = {{"ru_RU.UTF-8", true, "06.12.2026 10:00:00"},
-               {"ru_RU.UTF-8", false, "06.12.2026 10:00:00"},
-               {"C.UTF-8", true, "12/06/26 10:00:00"}};
-  for (const auto& c : cases) {
-    setenv("LC_ALL", c.locale, 1);
-    c.installed ? unsetenv("LOCPATH") : setenv("LOCPATH", "/nonexistent", 1);
-    type("Edit2", QStringLiteral("1"));
-    click("Button5");
-    const std::string list = game.read("backup/hblist.txt");
-    EXPECT_EQ(list.substr(list.find("  ") + 10, list.find('\r') - list.find("  ") - 10), c.stamp)
-        << c.locale << c.installed;
-  }
-  setenv("LC_ALL", "C.UTF-8", 1), unsetenv("LOCPATH");
-}
