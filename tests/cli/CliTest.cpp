@@ -78,6 +78,7 @@ TEST(Cli, failuresGiveTheirExitCodeAndMessageAndChangeNothing) {
        "Строка не может содержать перевод строки, ничего не записано."}, // checked before any file is written
       {nullptr, "replace BANSHEE --dry-run", 2, "replace needs --handling"},
       {nullptr, "frobnicate BANSHEE", 2, "unknown command frobnicate"},
+      {nullptr, "restore handling_BANSHEE_x.hb", 1, "\"handling_BANSHEE_x.hb\" is no backup name"},
       {nullptr, "replace BANSHEE --handling=1 --dry-run", 0, "\n+ BANSHEE 1\n"}};
   for (const auto& c : cases) {
     StockGame game; // with a backup of BANSHEE's line, and another vehicle's line under its name

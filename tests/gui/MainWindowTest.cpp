@@ -4,6 +4,7 @@
 #include "windows/ErrorGuard.h"
 #include "windows/ViewerWindow.h"
 
+#include <QFileDialog>
 #include <QMessageBox>
 
 using namespace fw::test;
@@ -154,12 +155,17 @@ TEST_F(WindowTest, menuAndLaunchersShowViewersWriteStockCopiesStartProgramsAndEx
   EXPECT_FALSE(windows->main->isVisible());
 }
 
-TEST(RealDialogs, showTheErrorWithItsClosingDot) {
+TEST(RealDialogs, showTheErrorWithItsClosingDotAndReplaceAFileWithoutAsking) {
   fw::QtDialogs real;
   whileModal([&] { fw::guarded(real, nullptr, [] { throw fw::Error("Cannot open file x"); }); },
              [](QWidget* modal) {
-               EXPECT_EQ(modal->windowTitle() + qobject_cast<QMessageBox*>(modal)->text(),
-                         QStringLiteral("ErrorCannot open file x."));
+               EXPECT_EQ(modal->windowTitle(), QStringLiteral("Error"));
+               EXPECT_EQ(qobject_cast<QMessageBox*>(modal)->text(), QStringLiteral("Cannot open file x."));
+               modal->close();
+             });
+  whileModal([&] { EXPECT_FALSE(real.saveFile(nullptr, QStringLiteral("carcols.dat"), QString())); },
+             [](QWidget* modal) {
+               EXPECT_TRUE(qobject_cast<QFileDialog*>(modal)->testOption(QFileDialog::DontConfirmOverwrite));
                modal->close();
              });
 }
