@@ -5,14 +5,9 @@
 // - restoring the backup the write made gives the data file back byte for byte;
 // - a refused write leaves the data file as it was;
 // - nothing crashes, leaks or reads out of bounds (the sanitizers).
-#include "TempFolder.h"
-#include "backup/RecordWriter.h"
-#include "backup/Restore.h"
-#include "common/Errors.h"
+#include "Game.h"
 #include "common/FileKinds.h"
 #include "records/Catalogue.h"
-#include "records/Lookup.h"
-#include "records/Startup.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -70,43 +65,31 @@ std::string dataFile(Choices& in, FileKind k, Category c, const catalogue::Entry
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static test::TempFolder game(true);
+  static test::Game game(test::testData("small"));
   Choices in{data, size};
   const Category c = kCategories[in.next(4)];
   const auto entries = catalogue::entries(c);
   const catalogue::Entry& vehicle = entries[in.next(std::min<unsigned>(entries.size(), 12))];
-  std::filesystem::remove_all(game.path("backup"));
+  std::filesystem::remove_all(game.folder.path("backup"));
   for (const char* dir : {"backup/handling", "backup/vehicles", "backup/carcols"})
-    game.makeDir(dir);
+    game.folder.makeDir(dir);
   for (FileKind k : kFileKinds)
-    game.write("common/data/" + std::string(kindInfo(k).fileName), dataFile(in, k, c, vehicle));
-
-  MainState s;
-  constructMainState(s);
+    game.folder.write("common/data/" + std::string(kindInfo(k).fileName), dataFile(in, k, c, vehicle));
   const std::string text = in.next(8) != 7 ? std::string(vehicle.text) : in.text(10, false);
-  s.vehicleList(c).text = text;
-  try {
-    lookUpVehicle(s, c);
-  } catch (const Error&) {
-    return 0; // a file without its section marker: no row opens
-  }
-  const Services services{[] { return std::string("07.12.2026 10:00:00"); },
-                          [](FileKind, const LineBuffer&) {}};
+  require(game.start().empty());
+  if (!game.lookUp(text, c).empty()) return 0; // a file without its section marker: no row opens
   for (FileKind k : kFileKinds) {
-    DataFileState& f = s.file(k);
+    DataFileState& f = game.s.file(k);
     if (!f.writeButton.enabled) continue;
     const std::string path = "common/data/" + std::string(kindInfo(k).fileName);
-    const std::string before = game.read(path);
+    const std::string before = game.folder.read(path);
     const LineBuffer old = LineBuffer::fromBytes(before);
     const std::int64_t index = std::stoll(f.lineIndex);
-    f.input.text = in.text(8, true);
-    try {
-      writeLine(s, k, services);
-    } catch (const Error&) {
-      require(game.read(path) == before);
+    if (!game.write(k, in.text(8, true)).empty()) {
+      require(game.folder.read(path) == before);
       continue;
     }
-    const LineBuffer now = LineBuffer::fromBytes(game.read(path));
+    const LineBuffer now = LineBuffer::fromBytes(game.folder.read(path));
     require(now.size() == old.size());
     for (std::size_t i = 0; i < old.size(); ++i)
       require(static_cast<std::int64_t>(i) == index ||
@@ -116,9 +99,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string owner = k == FileKind::Handling ? text.substr(0, text.find_last_not_of(' ') + 1)
                                                       : std::string(entry ? entry->model : "");
     require(line.substr(0, line.find_first_of(", \t")) == owner);
-    f.backupNames.text = f.backupNames.items.front();
-    restoreLine(s, k, services);
-    require(game.read(path) == before);
+    require(game.restore(k, f.backupNames.items.front()).empty());
+    require(game.folder.read(path) == before);
   }
   return 0;
 }
