@@ -22,7 +22,7 @@ void requirePlainName(std::string_view name);
 
 // The time stamp of a backup made at `at`, as the dated lists carry it: the user's short date and
 // long time where the system renders them in Windows-1251, else the program's own Russian form
-// (dd.MM.yyyy HH:mm:ss), in either the date alone at midnight exactly.
+// (dd.MM.yyyy HH:mm:ss); either way the date alone at midnight exactly.
 std::string backupTimestamp(const platform::LocalTime& at);
 
 // Takes the kind's lists from disk, where another copy of the program may have added backups since
