@@ -129,7 +129,8 @@ TEST(Cli, stampsBackupsAsTheEnvironmentsLocaleOrInRussian) {
     StockGame game;
     cli({"-C", game.folder.str(), "replace", "BANSHEE", "--handling", "1"}, "",
         std::string(environment) +
-            " ASAN_OPTIONS=$ASAN_OPTIONS:verify_asan_link_order=0 faketime '2026-12-06 10:00:00'");
+            " FAKETIME_DONT_FAKE_MONOTONIC=1 ASAN_OPTIONS=$ASAN_OPTIONS:verify_asan_link_order=0 faketime -f "
+            "'2026-12-06 10:00:00'");
     EXPECT_EQ(game.folder.read("backup/hblist.txt"),
               "handling_BANSHEE_1.hb          " + std::string(stamp) + "\r\n\r\n")
         << environment;

@@ -98,6 +98,7 @@ TEST(FilesPosix, aWriteCutShortLeavesTheOldFileAndNoDescriptorOpen) {
   writeIn(t, "a", Existing::Keep), writeIn(t, "b", Existing::Keep);
   umask(mask);
   EXPECT_EQ(fs::status(t.path("b")).permissions(), fs::perms(0640)) << "new files as the umask says";
+  EXPECT_EQ(fw::platform::resolveCase(t.at("B")).path, t.at("b")); // reads its folder to find it
   EXPECT_EQ(t.snapshot().size(), 3u);
   EXPECT_EQ(descriptors(), open);
   EXPECT_EQ(fw::LineBuffer::fromBytes(*fw::platform::readFile("/proc/self/cmdline")).at(0),

@@ -4,6 +4,7 @@
 #include "windows/ErrorGuard.h"
 #include "windows/ViewerWindow.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -39,7 +40,10 @@ TEST_F(WindowTest, looksUpWritesAndRestoresThroughTheWidgets) {
   EXPECT_EQ(text("Memo6"), QStringLiteral("handling_ADMIRAL_1.hb          12/06/26 10:00:00\n"));
   EXPECT_EQ(text("ComboBox5") + text("Edit2"), QStringLiteral("handling_ADMIRAL_1.hb"));
   EXPECT_TRUE(windows->viewers[0]->text().contains(QStringLiteral("\nADMIRAL 9.0 Ж\nBIFF")));
-  EXPECT_EQ(windows->viewers[0]->findChild<QPlainTextEdit*>()->size(), windows->viewers[0]->size());
+  const auto* viewerText = windows->viewers[0]->findChild<QPlainTextEdit*>();
+  EXPECT_EQ(viewerText->size(), windows->viewers[0]->size());
+  EXPECT_EQ(viewerText->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+  EXPECT_EQ(viewerText->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
   windows->viewers[0]->hide();
   click("Button12");
   EXPECT_EQ(game.read("common/data/handling.dat").substr(11, 19), "ADMIRAL 1.0 2.0 3\r\n");
@@ -166,6 +170,12 @@ TEST(RealDialogs, showTheErrorWithItsClosingDotAndReplaceAFileWithoutAsking) {
   whileModal([&] { EXPECT_FALSE(real.saveFile(nullptr, QStringLiteral("carcols.dat"), QString())); },
              [](QWidget* modal) {
                EXPECT_TRUE(qobject_cast<QFileDialog*>(modal)->testOption(QFileDialog::DontConfirmOverwrite));
+               modal->close();
+             });
+  const QString chosen = QDir::temp().filePath(QStringLiteral("velmora.exe")); // offered again
+  whileModal([&] { EXPECT_FALSE(real.openFile(nullptr, chosen)); },
+             [&](QWidget* modal) {
+               EXPECT_EQ(qobject_cast<QFileDialog*>(modal)->selectedFiles(), QStringList{chosen});
                modal->close();
              });
 }
