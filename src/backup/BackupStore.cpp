@@ -53,8 +53,7 @@ std::string backupTimestamp(const platform::LocalTime& at) {
   if (auto text = platform::userTimestamp(at))
     if (auto bytes = cp1251::fromUtf8Text(*text)) return *bytes;
   char own[32];
-  const bool midnight = at.hour == 0 && at.minute == 0 && at.second == 0 && at.millisecond == 0;
-  std::snprintf(own, sizeof own, midnight ? "%02d.%02d.%04d" : "%02d.%02d.%04d %02d:%02d:%02d", at.day,
+  std::snprintf(own, sizeof own, at.midnight() ? "%02d.%02d.%04d" : "%02d.%02d.%04d %02d:%02d:%02d", at.day,
                 at.month, at.year, at.hour, at.minute, at.second);
   return own;
 }

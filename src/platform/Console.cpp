@@ -66,7 +66,7 @@ std::optional<std::string> userTimestamp(const LocalTime& at) {
   wchar_t date[128] = {}, time[128] = {};
   if (GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, &t, nullptr, date, 128, nullptr) == 0)
     return std::nullopt;
-  if (at.hour == 0 && at.minute == 0 && at.second == 0 && at.millisecond == 0) return narrow(date);
+  if (at.midnight()) return narrow(date);
   if (GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, 0, &t, nullptr, time, 128) == 0) return std::nullopt;
   return narrow(std::wstring(date) + L" " + time);
 }
@@ -110,9 +110,8 @@ std::optional<std::string> userTimestamp(const LocalTime& at) {
   tm normal = t;
   timegm(&normal); // the day of the week and of the year, for formats that show them
   t.tm_wday = normal.tm_wday, t.tm_yday = normal.tm_yday, t.tm_isdst = -1;
-  const bool midnight = at.hour == 0 && at.minute == 0 && at.second == 0 && at.millisecond == 0;
   char text[256];
-  const std::size_t size = strftime_l(text, sizeof text, midnight ? "%x" : "%x %X", &t, locale);
+  const std::size_t size = strftime_l(text, sizeof text, at.midnight() ? "%x" : "%x %X", &t, locale);
   const bool utf8 = std::strcmp(nl_langinfo_l(CODESET, locale), "UTF-8") == 0;
   freelocale(locale);
   std::string out(text, size);

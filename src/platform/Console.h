@@ -28,6 +28,8 @@ bool changeDirectory(const std::string& path);
 struct LocalTime {
   int year, month, day; // month and day from 1
   int hour, minute, second, millisecond;
+  // A stamp at midnight exactly shows the date alone.
+  bool midnight() const { return hour == 0 && minute == 0 && second == 0 && millisecond == 0; }
 };
 LocalTime localNow();
 
