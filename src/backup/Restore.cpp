@@ -1,5 +1,6 @@
 // A restore re-reads the data file, as a write does, so that it never brings back content that
-// changed on disk since start-up.
+// changed on disk since start-up, and reaches the files under the start directory, as a write does,
+// wherever a dialog has moved the current directory since.
 #include "backup/Restore.h"
 
 #include "backup/BackupStore.h"
@@ -17,11 +18,11 @@ void restoreLine(MainState& s, FileKind k, const Services& services) {
   const std::string name = f.backupNames.text;
 
   backup::requirePlainName(name);
-  const LineBuffer backupLines = loadLines(FilePath::relative(info.restoreDir + name));
+  const LineBuffer backupLines = loadLines(FilePath::under(s.startDirectory, info.backupDir + name));
   const std::int32_t index = toInteger(f.lineIndex);
   backup::requireLookedUp(s, k);
   const GameFolderLock lock(s.startDirectory);
-  const FilePath path = FilePath::relative(info.relativeFile);
+  const FilePath path = FilePath::under(s.startDirectory, info.dataFile);
   f.lines = loadLines(path);
   backup::requireVehicleLine(s, k, index);
   backup::requireOwnBackup(s, k, backupLines.at(0));

@@ -4,8 +4,6 @@
 #include "common/Errors.h"
 #include "common/FileKinds.h"
 
-#include <vector>
-
 namespace fw {
 
 FilePath FilePath::relative(std::string_view literal) {
@@ -58,6 +56,10 @@ bool createLines(const FilePath& path, const LineBuffer& lines) {
   throw cannotCreate(path.text);
 }
 
+bool replaceable(const FilePath& path) { return platform::replaceable(onDisk(path)); }
+
+bool writableFolder(const FilePath& folder) { return platform::writableFolder(onDisk(folder)); }
+
 GameFolderLock::GameFolderLock(const std::string& startDir, std::chrono::milliseconds patience) {
   const FilePath file = FilePath::under(startDir, "//backup//fleetwick.lock");
   switch (lock_.lock(onDisk(file), patience)) {
@@ -70,13 +72,15 @@ GameFolderLock::GameFolderLock(const std::string& startDir, std::chrono::millise
     throw Error(cp1251::fromUtf8("Не удаётся занять файл блокировки "), file.text,
                 cp1251::fromUtf8(", ничего не изменено"));
   }
-  // Every writer keeps its temporary file locked (on Windows: open) until it has its name, so what
-  // can be removed here belongs to no live writer.
-  std::vector<std::string> folders = {"", "//common//data", "//backup"};
-  for (FileKind k : kFileKinds)
-    folders.push_back(kindInfo(k).backupDir);
-  for (const std::string& folder : folders)
-    platform::removeStaleTemporaries(onDisk(FilePath::under(startDir, folder)));
+  removeStaleTemporaries(startDir);
+}
+
+void removeStaleTemporaries(const std::string& startDir) {
+  for (const std::string& folder : writtenFolders()) {
+    const FilePath path = FilePath::under(startDir, folder);
+    if (platform::ResolvedPath resolved = platform::resolveCase(path.native); resolved.ambiguous.empty())
+      platform::removeStaleTemporaries(resolved.path);
+  }
 }
 
 } // namespace fw

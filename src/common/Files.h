@@ -5,7 +5,8 @@
 #pragma once
 
 #include "common/LineBuffer.h"
-#include "platform/Platform.h"
+#include "platform/FileSystem.h"
+#include "platform/Locks.h"
 
 #include <string>
 #include <string_view>
@@ -36,18 +37,28 @@ void saveLines(const FilePath& path, const LineBuffer& lines);
 // Throws "Cannot create file %s" when it cannot be created.
 bool createLines(const FilePath& path, const LineBuffer& lines);
 
+// Whether a write to the path could go through, and whether the folder takes new files: what the
+// write itself would refuse before writing, asked before a command that writes several files
+// starts, so that it changes all of them or none.
+bool replaceable(const FilePath& path);
+bool writableFolder(const FilePath& folder);
+
 // Holds the game folder's lock for as long as it lives, so that copies of the program (the window
 // and scripts) change the folder's files one at a time, and clears away the temporary files that
 // killed copies left in the folders it writes to. Where the game folder has no backup folder
 // nothing can be backed up either, and the caller goes on to fail as it would. Throws when another
-// copy holds the lock for longer than `patience`, or when the lock file cannot be taken.
+// copy holds the lock for longer than `patience`, or at once when the lock file cannot be taken.
 class GameFolderLock {
 public:
   explicit GameFolderLock(const std::string& startDir,
-                          std::chrono::milliseconds patience = std::chrono::seconds(5));
+                          std::chrono::milliseconds patience = platform::kSharingPatience);
 
 private:
   platform::FileLock lock_;
 };
+
+// Removes what killed copies left in the folders the program writes to (writtenFolders()). A folder
+// whose name several entries match in letter case is passed over: it is no concern of the write.
+void removeStaleTemporaries(const std::string& startDir);
 
 } // namespace fw

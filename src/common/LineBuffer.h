@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/Platform.h"
+#include "platform/FileSystem.h"
 
 namespace fw {
 

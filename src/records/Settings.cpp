@@ -2,6 +2,7 @@
 
 #include "common/Cp1251.h"
 #include "common/Errors.h"
+#include "common/FileKinds.h"
 #include "common/Files.h"
 
 namespace fw {
@@ -14,7 +15,7 @@ void saveSettings(MainState& s, const std::string& archiveEditorPath, const std:
   s.archiveEditorPath = archiveEditorPath;
   s.gamePath = gamePath;
   // The start directory, not the current one: a browse dialog may have moved that.
-  saveLines(FilePath::under(s.startDirectory, "\\fleetwick.ini"), s.settingsLines);
+  saveLines(FilePath::under(s.startDirectory, kSettingsFile), s.settingsLines);
 }
 
 } // namespace fw

@@ -2,7 +2,7 @@
 
 #include "common/FileKinds.h"
 #include "common/Files.h"
-#include "platform/Platform.h"
+#include "platform/FileSystem.h"
 #include "records/Catalogue.h"
 
 namespace fw {

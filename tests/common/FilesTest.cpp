@@ -13,6 +13,7 @@
 #include <windows.h>
 #else
 #include <csignal>
+#include <dlfcn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -34,6 +35,10 @@ WriteResult writeIn(const fw::test::TempFolder& t, const char* name, Existing ex
 const std::string busy =
     "Файлы игры сейчас меняет другая копия Fleetwick, ничего не изменено. Попробуйте ещё раз";
 
+std::string lockRefused(const fw::test::TempFolder& t) {
+  return "Не удаётся занять файл блокировки " + t.str() + "//backup//fleetwick.lock, ничего не изменено";
+}
+
 } // namespace
 
 TEST(Files, writesWholeFilesOnlyWhereAllowed) {
@@ -48,6 +53,12 @@ TEST(Files, writesWholeFilesOnlyWhereAllowed) {
       {"dir", Existing::Replace, WriteResult::Failed},  {"no/x", Existing::Replace, WriteResult::Failed}};
   for (auto [name, existing, result] : cases)
     EXPECT_EQ(writeIn(t, name, existing), result) << name;
+  // Windows without the long-path setting: the target's path is under 260 characters, its temporary's over.
+  const fw::test::TempFolder shorter(false, u8"Игра", 220);
+  shorter.makeDir("common/data");
+  EXPECT_EQ(
+      Game::run([&] { fw::saveLines(FilePath::under(shorter.str(), "//common//data//handling.dat"), {}); }),
+      "");
   const std::string longer(1 << 20 | 5, '\xE0'); // than the chunks the writer gathers lines in
   EXPECT_EQ(writeIn(t, "long", Existing::Keep, {"a", longer, "b"}), WriteResult::Written);
   const std::map<std::string, std::string> expected = {{"kept", "x\r\n"},
@@ -62,19 +73,22 @@ TEST(Files, writesWholeFilesOnlyWhereAllowed) {
             "Cannot create file " + t.str() + "//ro");
 }
 
-TEST(Files, lockIsExclusiveWaitsNoLongerThanAskedAndIsNeverSkipped) {
+TEST(Files, lockIsExclusiveWaitsAsLongAsAskedAndIsNeverSkipped) {
   fw::test::TempFolder t;
   const auto lock = [&](int ms) {
     return Game::run([&] { fw::GameFolderLock(t.str(), std::chrono::milliseconds(ms)); });
   };
   EXPECT_EQ(lock(0), "") << "no backup folder: nothing can be written there";
   t.makeDir("backup/fleetwick.lock");
-  EXPECT_EQ(lock(0),
-            "Не удаётся занять файл блокировки " + t.str() + "//backup//fleetwick.lock, ничего не изменено");
+  EXPECT_EQ(lock(0), lockRefused(t));
   fs::remove(t.path("backup/fleetwick.lock"));
   {
     fw::GameFolderLock held(t.str());
-    EXPECT_EQ(lock(50), busy);
+    const auto started = std::chrono::steady_clock::now();
+    EXPECT_EQ(lock(300), busy);
+    const auto waited = std::chrono::steady_clock::now() - started;
+    EXPECT_GE(waited, std::chrono::milliseconds(300));
+    EXPECT_LT(waited, std::chrono::milliseconds(1300));
   }
   EXPECT_EQ(lock(0), "") << "released with its holder";
 }
@@ -124,23 +138,55 @@ TEST(FilesPosix, aLockFileThatOnlyItsMakerMayWriteStillKeepsOthersOut) {
   EXPECT_EQ(WEXITSTATUS(status), 1) << "the lock was waited for, not skipped";
 }
 
+// What a file system, a sweep or a stop does at a flock() of the platform layer, whose code links into
+// this program: the next call runs the test's hook instead.
+std::function<int(int, int)> nextFlock;
+
+int realFlock(int fd, int operation) {
+  static const auto real = reinterpret_cast<int (*)(int, int)>(dlsym(RTLD_NEXT, "flock"));
+  return real(fd, operation);
+}
+
+extern "C" int flock(int fd, int operation) {
+  if (auto hook = std::exchange(nextFlock, nullptr)) return hook(fd, operation);
+  return realFlock(fd, operation);
+}
+
+TEST(FilesPosix, aSweepOrARefusedLockMidWayNeverCostsAWriteOrAWait) {
+  fw::test::TempFolder t;
+  t.write("f", "old\r\n");
+  // Between the temporary's creation and its lock a sweep takes it for a killed writer's.
+  nextFlock = [&](int fd, int operation) {
+    fw::platform::removeStaleTemporaries(t.str());
+    return realFlock(fd, operation);
+  };
+  EXPECT_EQ(writeIn(t, "f", Existing::Replace), WriteResult::Written);
+  EXPECT_EQ(t.snapshot(), (std::map<std::string, std::string>{{"f", "new\r\n\xE0\r\n"}}));
+  // A file system that refuses the lock (ENOLCK, EBADF) is no other copy holding it.
+  t.makeDir("backup");
+  std::function<int(int, int)> refuse = [&](int, int) { return nextFlock = refuse, errno = ENOLCK, -1; };
+  nextFlock = refuse;
+  const auto started = std::chrono::steady_clock::now();
+  EXPECT_EQ(Game::run([&] { fw::GameFolderLock(t.str()); }), lockRefused(t));
+  EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(1));
+  nextFlock = nullptr;
+}
+
 TEST(FilesPosix, aWriteEndedBySignalLeavesNeitherHalfAFileNorATemporaryOne) {
   fw::test::TempFolder t;
   t.write("f", "old\r\n");
-  const std::string big(64 << 20, 'x');
-  const std::vector<std::string_view> lines(8, big);
   for (int signal : {SIGINT, SIGTERM}) {
     const pid_t writer = fork();
-    if (writer == 0)
-      _exit(static_cast<int>(fw::platform::writeFile(t.at("f"), lines, "\r\n", Existing::Replace)));
-    const auto files = [&] { return std::distance(fs::directory_iterator(t.path()), {}); };
-    while (files() < 2 && waitpid(writer, nullptr, WNOHANG) == 0)
-      std::this_thread::sleep_for(std::chrono::milliseconds(1)); // until its temporary file is there
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    fw::platform::removeStaleTemporaries(t.str());
-    EXPECT_EQ(files(), 2) << "a live writer's temporary file is not taken for a killed one's";
-    kill(writer, signal);
+    if (writer == 0) {
+      nextFlock = [](int fd, int operation) { return realFlock(fd, operation), raise(SIGSTOP), 0; };
+      _exit(static_cast<int>(writeIn(t, "f", Existing::Replace)));
+    }
     int status = 0;
+    waitpid(writer, &status, WUNTRACED); // stopped with its temporary file made and locked
+    fw::platform::removeStaleTemporaries(t.str());
+    EXPECT_EQ(t.snapshot().size(), 2u) << "a live writer's temporary file is not taken for a killed one's";
+    kill(writer, signal);
+    kill(writer, SIGCONT);
     waitpid(writer, &status, 0);
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << signal;
     EXPECT_EQ(t.snapshot(), (std::map<std::string, std::string>{{"f", "old\r\n"}})) << signal;
@@ -170,7 +216,8 @@ TEST(FilesPosix, namesResolveIgnoringLetterCaseUnlessSeveralMatch) {
 
 #ifdef _WIN32
 // A virus scanner or an editor with the data file open, without delete sharing: the write waits for
-// it a while, then fails as for a file that cannot be written.
+// it a while, then fails as for a file that cannot be written; other copies' sweeps meanwhile never
+// take its temporary file.
 TEST(FilesWindows, aWriteWaitsAWhileForAFileAnotherProgramHoldsOpen) {
   for (int seconds : {3, 7}) {
     Game g(fw::test::testData("small"));
@@ -179,7 +226,11 @@ TEST(FilesWindows, aWriteWaitsAWhileForAFileAnotherProgramHoldsOpen) {
     HANDLE h = CreateFileW(g.folder.path("common/data/handling.dat").c_str(), GENERIC_READ,
                            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(h, INVALID_HANDLE_VALUE);
-    std::thread release([h, seconds] { Sleep(seconds * 1000), CloseHandle(h); });
+    std::thread release([&] {
+      for (int i = 0; i < seconds * 20; ++i, Sleep(50))
+        fw::removeStaleTemporaries(g.folder.str());
+      CloseHandle(h);
+    });
     const std::string error = g.write(fw::FileKind::Handling, "9");
     release.join();
     EXPECT_EQ(error,

@@ -1,7 +1,7 @@
 // Starting real programs: a shell script that records what it was given, in a folder whose name
 // holds a blank, as a game installed under "Program Files" would be.
 #include "TempFolder.h"
-#include "platform/Platform.h"
+#include "platform/Process.h"
 
 #include <gtest/gtest.h>
 

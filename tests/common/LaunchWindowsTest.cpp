@@ -1,6 +1,6 @@
 // Starting programs through CreateProcessA: the text is the whole command line.
 #include "TempFolder.h"
-#include "platform/Platform.h"
+#include "platform/Process.h"
 
 #include <gtest/gtest.h>
 

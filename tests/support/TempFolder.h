@@ -41,10 +41,11 @@ inline fs::path testData(const std::string& name) {
 }
 
 // Named as players name game folders, in any script (or in `label`'s), and long enough that the
-// files in it have paths of over 260 characters, which Windows handles only when asked to.
+// files in it have paths of over 260 characters, which Windows handles only when asked to; or with
+// a path of `length` UTF-16 units, as Windows counts them.
 class TempFolder {
 public:
-  explicit TempFolder(bool enter = false, std::u8string_view label = u8"Игра 游戏") {
+  explicit TempFolder(bool enter = false, std::u8string_view label = u8"Игра 游戏", std::size_t length = 0) {
     std::random_device random; // create_directory tells whether it made the folder: a taken name is skipped
     const std::size_t room = 240 - std::min<std::size_t>(fs::temp_directory_path().u8string().size(), 200);
     do {
@@ -53,6 +54,7 @@ public:
                            std::u8string(number.begin(), number.end()) + u8" ";
       name.resize(std::max(name.size(), room), u8'x');
       path_ = fs::temp_directory_path() / name;
+      if (length > 0) path_ = path_.u16string().substr(0, length);
     } while (!fs::create_directory(path_));
     if (enter) previous_ = fs::current_path(), fs::current_path(path_);
   }

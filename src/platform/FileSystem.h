@@ -1,4 +1,4 @@
-// The only place that talks to the operating system about files and the current directory.
+// Files and the current directory, the only place that asks the operating system about them.
 // Paths given here are native paths in the system's encoding: UTF-8 on Windows (handed to the wide
 // calls as UTF-16), the file system's own bytes on POSIX. See nativeLiteral() for turning the
 // program's literals into one.
@@ -28,7 +28,8 @@ std::string nativeLiteral(std::string_view literal);
 bool fileExists(const std::string& path);
 
 // How long a file that another program holds open (a virus scanner, an editor, the game) is
-// waited for before a read or a replace of it fails. Only Windows has such holds.
+// waited for before a read or a replace of it fails, and how long the game folder's lock is waited
+// for. Only Windows has holds on files.
 constexpr std::chrono::seconds kSharingPatience{5};
 
 // A whole file's bytes in memory. Large files are read into memory that is mapped in one go,
@@ -68,8 +69,15 @@ enum class WriteResult { Written, Exists, Failed };
 WriteResult writeFile(const std::string& path, std::span<const std::string_view> lines,
                       std::string_view lineEnd, Existing existing);
 
-// Removes the temporary files that writes into this folder left when their process was killed, and
-// none that a live writer is still writing.
+// What writeFile() refuses before it writes a byte, asked beforehand: whether `path` may be
+// replaced or created (a writable regular file, or none, in a folder that takes new files), and
+// whether `folder` takes new files.
+bool replaceable(const std::string& path);
+bool writableFolder(const std::string& folder);
+
+// Removes the temporary files that writes into this folder left when their process was killed. A
+// live writer's file is kept while it is written; one that the sweep took in the instant between
+// its creation and its writer's first hold of it is made anew by that writer.
 void removeStaleTemporaries(const std::string& folder);
 
 // A game folder copied from Windows may spell a name in another letter case than the program does.
@@ -82,32 +90,5 @@ struct ResolvedPath {
   std::vector<std::string> ambiguous; // the entries that all match one component
 };
 ResolvedPath resolveCase(const std::string& path);
-
-// An exclusive lock on a file, created when missing, held until the object goes. Any user who may
-// change the folder's files can take it: a lock file that only its creator may write is locked
-// through a read-only handle.
-class FileLock {
-public:
-  enum class Result { Held, Busy, NoFolder, Failed };
-
-  FileLock() = default;
-  FileLock(const FileLock&) = delete;
-  FileLock& operator=(const FileLock&) = delete;
-  ~FileLock();
-
-  // Tries until `patience` has passed while another holder has the lock (Busy then). NoFolder when
-  // the lock file's folder does not exist; Failed when the file cannot be opened or is no regular
-  // file.
-  Result lock(const std::string& path, std::chrono::milliseconds patience);
-
-private:
-  std::intptr_t handle_ = -1;
-};
-
-// Starts a program from a command line the way Windows' CreateProcess reads it (the text is the
-// whole command line, no application name), in workingDir, without waiting for it and without
-// handing it any descriptor but the standard streams. Both are UTF-8 on Windows. An empty workingDir
-// keeps ours. Returns false when nothing was started: empty text, no such program, not executable.
-bool launch(const std::string& commandLine, const std::string& workingDir);
 
 } // namespace fw::platform

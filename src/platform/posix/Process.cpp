@@ -1,31 +1,7 @@
-// Starting the game and the archive editor: CreateProcess on Windows, a detached double fork on
-// POSIX that reads the command line the way CreateProcess would.
-#include "platform/Platform.h"
-
-#ifdef _WIN32
-#include "platform/Wide.h"
-
-namespace fw::platform {
-
-bool launch(const std::string& commandLine, const std::string& workingDir) {
-  std::wstring line = wide(commandLine); // CreateProcessW may write to it
-  const std::wstring dir = wide(workingDir);
-  STARTUPINFOW si{};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi{};
-  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      dir.empty() ? nullptr : dir.c_str(), &si, &pi))
-    return false;
-  CloseHandle(pi.hThread);
-  CloseHandle(pi.hProcess);
-  return true;
-}
-
-} // namespace fw::platform
-
-#else
-
+// POSIX: a detached double fork that reads the command line the way CreateProcess would.
+#include "platform/Process.h"
 #include "platform/CommandLine.h"
+#include "platform/FileSystem.h"
 
 #include <cerrno>
 #include <csignal>
@@ -168,5 +144,3 @@ bool launch(const std::string& commandLine, const std::string& workingDir) {
 }
 
 } // namespace fw::platform
-
-#endif

@@ -1,17 +1,17 @@
-// Windows only: the wide-character calls take UTF-16, the rest of the program holds UTF-8. Paths go
-// through widePath() so that any folder name works, however long, on any system code page.
+// Inside the Windows room only: the wide-character calls take UTF-16, the rest of the program holds
+// UTF-8. Paths go through widePath() so that any folder name works, however long, on any system
+// code page.
 #pragma once
 
-#ifdef _WIN32
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
 #include <windows.h>
 
-#include <chrono>
+#include "platform/Shared.h"
+
 #include <string>
 #include <string_view>
-#include <thread>
 
 namespace fw::platform {
 
@@ -35,8 +35,9 @@ inline std::string narrow(std::wstring_view text) {
   return out;
 }
 
-// The full path, which also folds the program's doubled separators; past MAX_PATH with the prefix
-// \\?\ that lifts that limit without the system's long-path setting.
+// The full path, which also folds the program's doubled separators, always in the \\?\ form that
+// lifts MAX_PATH without the system's long-path setting: a path that is short enough now may not
+// be once a file's name is added to it. Device paths (\\.\) stay as they are.
 inline std::wstring widePath(const std::string& path) {
   const std::wstring given = wide(path);
   DWORD size = GetFullPathNameW(given.c_str(), 0, nullptr, nullptr);
@@ -45,26 +46,18 @@ inline std::wstring widePath(const std::string& path) {
   DWORD got = GetFullPathNameW(given.c_str(), size, full.data(), nullptr);
   if (got == 0 || got >= size) return given;
   full.resize(got);
-  if (full.size() < MAX_PATH - 12 || full.starts_with(L"\\\\?\\")) return full;
+  if (full.starts_with(L"\\\\?\\") || full.starts_with(L"\\\\.\\")) return full;
   return full.starts_with(L"\\\\") ? L"\\\\?\\UNC\\" + full.substr(2) : L"\\\\?\\" + full;
 }
 
 // Another program's open handle on a file refuses sharing for as long as it holds it, and a file
-// being replaced cannot be opened for a moment: both pass, so the call is tried again for a while.
-inline bool heldByAnother(DWORD error) {
-  return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION || error == ERROR_ACCESS_DENIED;
-}
-
-// Calls `attempt` until it succeeds, fails for another reason than a hold, or `patience` has passed.
-template <class Attempt> bool retryWhileHeld(Attempt attempt, std::chrono::milliseconds patience) {
-  const auto deadline = std::chrono::steady_clock::now() + patience;
-  while (!attempt()) {
-    if (!heldByAnother(GetLastError()) || std::chrono::steady_clock::now() >= deadline) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  }
-  return true;
+// being replaced cannot be opened for a moment: both pass, so the call is worth trying again.
+inline shared::Attempt outcome(bool done) {
+  if (done) return shared::Attempt::Done;
+  const DWORD error = GetLastError();
+  return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION || error == ERROR_ACCESS_DENIED
+             ? shared::Attempt::Held
+             : shared::Attempt::Failed;
 }
 
 } // namespace fw::platform
-
-#endif
