@@ -98,6 +98,16 @@ void reloadLists(MainState& s, FileKind k) {
   }
 }
 
+void requireWritableStore(MainState& s, FileKind k, const std::string& label) {
+  reloadLists(s, k);
+  const KindInfo& info = kindInfo(k);
+  const FilePath backup = backupPath(s, k, label, static_cast<int>(s.file(k).backupNames.items.size()) + 1);
+  if (!writableFolder(FilePath::under(s.startDirectory, info.backupDir))) throw cannotCreate(backup.text);
+  for (const char* list : {info.datedList, info.nameList})
+    if (const FilePath path = FilePath::under(s.startDirectory, list); !replaceable(path))
+      throw cannotCreate(path.text);
+}
+
 int writeBackupFile(MainState& s, FileKind k, const std::string& label, int number, const std::string& line) {
   while (!createLines(backupPath(s, k, label, number), LineBuffer{line}))
     ++number;

@@ -30,6 +30,10 @@ std::string backupTimestamp(const platform::LocalTime& at);
 // what other copies changed in the file since this one last read or wrote it.
 void reloadLists(MainState& s, FileKind k);
 
+// Refuses, with the message the backup's own writes would give, a backup folder that takes no new
+// file or a list that cannot be replaced. The lists are taken from disk first, as a write takes them.
+void requireWritableStore(MainState& s, FileKind k, const std::string& label);
+
 // Writes the backup file of the line under the first free number from `number` on (a file left
 // by a lost name list, or written meanwhile, is never overwritten) and returns the number used.
 int writeBackupFile(MainState& s, FileKind k, const std::string& label, int number, const std::string& line);

@@ -29,11 +29,21 @@ void requireOneLine(const std::string& text) {
 }
 
 void writeLine(MainState& s, FileKind k, const Services& services) {
+  const GameFolderLock lock(s.startDirectory);
+  writeLineHoldingLock(s, k, services);
+}
+
+void requireWritable(MainState& s, FileKind k) {
+  backup::requireWritableStore(s, k, s.vehicleLabel);
+  if (const FilePath path = FilePath::under(s.startDirectory, kindInfo(k).dataFile); !replaceable(path))
+    throw cannotCreate(path.text);
+}
+
+void writeLineHoldingLock(MainState& s, FileKind k, const Services& services) {
   const KindInfo& info = kindInfo(k);
   DataFileState& f = s.file(k);
   const FilePath path = FilePath::under(s.startDirectory, info.dataFile);
 
-  const GameFolderLock lock(s.startDirectory);
   f.lines = loadLines(path);
   backup::reloadLists(s, k);
   int number = backup::nextNumber(s, k);

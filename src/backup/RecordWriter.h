@@ -14,5 +14,12 @@ void requireOneLine(const std::string& text);
 
 // The OK button of a file's input row.
 void writeLine(MainState& s, FileKind k, const Services& services);
+// The same, for a caller that holds the game folder's lock already: a command that writes several
+// files takes it once for all of them.
+void writeLineHoldingLock(MainState& s, FileKind k, const Services& services);
+
+// Refuses, with the message the write would give and before anything changes, a write of the file
+// that would fail at one of its files: the backup folder, the two lists, the data file.
+void requireWritable(MainState& s, FileKind k);
 
 } // namespace fw

@@ -6,7 +6,9 @@
 #include "backup/Restore.h"
 #include "cli/Vehicles.h"
 #include "common/Cp1251.h"
+#include "common/Errors.h"
 #include "common/FileKinds.h"
+#include "common/Files.h"
 #include "common/Services.h"
 #include "platform/Console.h"
 #include "records/CategorySwitch.h"
@@ -124,24 +126,42 @@ void replace(const Arguments& a) {
   std::array<std::optional<std::string>, 3> typed;
   for (FileKind k : kFileKinds)
     if (a.values[indexOf(k)]) typed[indexOf(k)] = typedValue(*a.values[indexOf(k)]);
+  const auto named = [&](FileKind k) { return typed[indexOf(k)].has_value(); };
   MainState s = started();
   logging(s, [&] {
     lookUp(s, v);
     // Each row the window must offer before any file is written: a script never stops half-way
     // for a row it could have known of.
     for (FileKind k : kFileKinds)
-      if (typed[indexOf(k)]) requireEnabled(s, k, s.file(k).writeButton);
-    for (FileKind k : kFileKinds) {
-      if (!typed[indexOf(k)]) continue;
-      DataFileState& f = s.file(k);
-      if (a.dryRun) {
+      if (named(k)) requireEnabled(s, k, s.file(k).writeButton);
+    if (a.dryRun) {
+      for (FileKind k : kFileKinds) {
+        if (!named(k)) continue;
+        const DataFileState& f = s.file(k);
         print(std::string(kindInfo(k).fileName) + ":" + lineNumber(f));
         print("- " + cp1251::toUtf8(f.lines.at(std::atoll(f.lineIndex.c_str()))));
         print("+ " + cp1251::toUtf8(replacementLine(s, k, *typed[indexOf(k)])));
-        continue;
       }
-      f.input.text = *typed[indexOf(k)];
-      writeLine(s, k, services());
+      return;
+    }
+    // One hold of the lock for all the files, and every file checked before the first is written:
+    // another copy cannot slip in between them, and a file that would refuse the write stops the
+    // command while nothing has changed.
+    const GameFolderLock lock(s.startDirectory);
+    for (FileKind k : kFileKinds)
+      if (named(k)) requireWritable(s, k);
+    std::string written;
+    for (FileKind k : kFileKinds) {
+      if (!named(k)) continue;
+      s.file(k).input.text = *typed[indexOf(k)];
+      try {
+        writeLineHoldingLock(s, k, services());
+      } catch (const Error& e) {
+        if (written.empty()) throw;
+        // A fault no check foresees (a full disk) struck after a file was changed: say which.
+        throw Failure(utf8Message(e.withFullStop()) + " Written before it: " + written + ".");
+      }
+      written += (written.empty() ? "" : ", ") + std::string(kindInfo(k).fileName);
     }
   });
 }

@@ -68,7 +68,7 @@ TEST(Cli, failuresGiveTheirExitCodeAndMessageAndChangeNothing) {
   } cases[] = {
       {"/nonexistent/game", "show BANSHEE", 1, "Cannot open folder /nonexistent/game."},
       {"", "show BANSHEE", 0, "\nvehicles.ide:26:banshee,\tbanshee,\tcar,"}, // in the current folder
-      {nullptr, "restore handling_BANSHEE_1.hb", 1, "Cannot create file common//data//handling.dat."},
+      {nullptr, "restore handling_BANSHEE_1.hb", 1, "//common//data//handling.dat."},
       {nullptr, "show banshe", 1, "\"banshe\" is no stock vehicle. Nearest: BANSHEE, BENSON, RANCHER."},
       {nullptr, "restore handling_BANSHEE_19.hb", 1,
        "Эта резервная копия не для BANSHEE, ничего не изменено."},
@@ -107,6 +107,25 @@ TEST(Cli, failuresGiveTheirExitCodeAndMessageAndChangeNothing) {
             "handling.dat\thandling_BANSHEE_1.hb\tthen\n");
 }
 
+// A script changes all the files it names or none: each is checked before the first is written.
+TEST(Cli, replaceChangesAllItsFilesOrNone) {
+  const std::pair<std::function<void(TempFolder&)>, const char*> cases[] = {
+      {[](TempFolder& f) { f.makeReadOnly("common/data/carcols.dat"); }, "//common//data//carcols.dat.\n"},
+      {[](TempFolder& f) { fs::remove(f.path("backup/carcols")); },
+       "//backup//carcols//carcols_BANSHEE_1.hb.\n"},
+      {[](TempFolder& f) { f.write("backup/cblistb.txt", ""), f.makeReadOnly("backup/cblistb.txt"); },
+       "//backup//cblistb.txt.\n"}};
+  for (const auto& [arrange, path] : cases) {
+    StockGame game;
+    arrange(game.folder);
+    const auto before = game.files();
+    const Cli r = cli({"-C", game.folder.str(), "replace", "BANSHEE", "--handling", "1", "--carcols", "1,1"});
+    EXPECT_EQ(r.code, 1) << path;
+    EXPECT_EQ(r.err, "Cannot create file " + game.folder.str() + path);
+    EXPECT_EQ(game.files(), before) << path;
+  }
+}
+
 TEST(Cli, namesTheFileAndTheMarkerOrThePathThatStoppedIt) {
   StockGame game, other;
   std::string handling = game.folder.read("common/data/handling.dat");
@@ -122,8 +141,8 @@ TEST(Cli, namesTheFileAndTheMarkerOrThePathThatStoppedIt) {
 // The window's stamps come from the same function: its tests see C.UTF-8's form.
 TEST(Cli, stampsBackupsAsTheEnvironmentsLocaleOrInRussian) {
   const std::pair<const char*, const char*> cases[] = {
-      {"LC_ALL=ru_RU.UTF-8", "06.12.2026 10:00:00"},
-      {"LC_ALL=ru_RU.UTF-8 LOCPATH=/nonexistent", "06.12.2026 10:00:00"},
+      {"LC_ALL=uk_UA.UTF-8", "06.12.26 10:00:00"},
+      {"LC_ALL=uk_UA.UTF-8 LOCPATH=/nonexistent", "06.12.2026 10:00:00"},
       {"LC_ALL=C.UTF-8", "12/06/26 10:00:00"}};
   for (auto [environment, stamp] : cases) {
     StockGame game;
