@@ -6,13 +6,13 @@ need_packages "${build_packages[@]}" clang-format xvfb xauth xdotool fonts-dejav
 # The real-window tests read the program's log through the clipboard; the package's check lists the
 # programs' resources with icoutils.
 need_packages xclip unzip icoutils
-# The backup time stamps are checked in Russian with the system's locale and without it, at a fixed
+# The backup time stamps are checked in Ukrainian with the system's locale and without it, at a fixed
 # instant (faketime).
 need_packages faketime locales
-if ! locale -a | grep -qx 'ru_RU.utf8'; then
+if ! locale -a | grep -qx 'uk_UA.utf8'; then
   sudo=""
   [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  $sudo localedef -i ru_RU -f UTF-8 ru_RU.UTF-8
+  $sudo localedef -i uk_UA -f UTF-8 uk_UA.UTF-8
 fi
 echo "Checking the code style"
 (cd "$root" && git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror)

@@ -50,24 +50,38 @@ TEST_F(GameFolder, writeBacksUpRecordsAndReplacesEachKind) {
 }
 
 // Another copy of the program may have changed the lists since this one read them.
-TEST_F(GameFolder, writeNumbersFromTheListsOnDiskKeepsEveryonesEntriesAndNeverOverwritesABackup) {
-  folder.write("common/data/handling.dat", "ADMIRAL 1\nBANSHEE 2\r;------- bikes");
-  folder.write("backup/hblist.txt", "a\r\nb\r\n");
-  start();
-  lookUp("ADMIRAL");
-  s.file(H).datedList.insert(1, "my note");        // the user's edit of the list goes with it
-  folder.write("backup/hblistb.txt", "x\r\n\r\n"); // another copy's: it added "c" and dropped "b"
-  folder.write("backup/hblist.txt", "c\r\na\r\n");
-  folder.write("backup/handling/handling_ADMIRAL_3.hb", "older\r\n"); // left by a lost name list
-  EXPECT_EQ(write(H, "a"), "");
-  const std::pair<const char*, const char*> expected[] = {
-      {"backup/handling/handling_ADMIRAL_4.hb", "ADMIRAL 1\r\n"},
-      {"backup/handling/handling_ADMIRAL_3.hb", "older\r\n"},
-      {"common/data/handling.dat", "ADMIRAL a\r\nBANSHEE 2\r\n;------- bikes\r\n"},
-      {"backup/hblistb.txt", "handling_ADMIRAL_4.hb\r\nx\r\n\r\n"},
-      {"backup/hblist.txt", "handling_ADMIRAL_4.hb          6.12.26 10:00\r\nc\r\na\r\nmy note\r\n"}};
-  for (auto [file, bytes] : expected)
-    EXPECT_EQ(folder.read(file), bytes) << file;
+TEST(GameFolderLists, aWriteNumbersFromTheListsOnDiskKeepsEveryonesEntriesAndNeverOverwritesABackup) {
+  const struct {
+    const char* atStart;                   // the dated list when the window started; nullptr: no file
+    std::function<void(LineBuffer&)> edit; // the user's, in the window
+    const char* onDisk;                    // as another copy left it before the write
+    const char* kept;                      // below the new entry
+  } cases[] = {
+      // The other copy added c and dropped b; the user's note stays.
+      {"a\r\nb\r\n", [](LineBuffer& l) { l.insert(1, "my note"); }, "c\r\na\r\n", "c\r\na\r\nmy note\r\n"},
+      {"a\r\nb\r\n", [](LineBuffer& l) { l.erase(0); }, "c\r\na\r\nb\r\n",
+       "c\r\nb\r\n"}, // the user dropped a
+      {nullptr, [](LineBuffer&) {}, "c\r\n", "c\r\n"},
+  };
+  for (const auto& c : cases) {
+    Game g(test::testData("small"));
+    g.folder.write("common/data/handling.dat", "ADMIRAL 1\nBANSHEE 2\r;------- bikes");
+    if (c.atStart) g.folder.write("backup/hblist.txt", c.atStart);
+    g.start(), g.lookUp("ADMIRAL");
+    c.edit(g.s.file(H).datedList);
+    g.folder.write("backup/hblistb.txt", "x\r\n\r\n");
+    g.folder.write("backup/hblist.txt", c.onDisk);
+    g.folder.write("backup/handling/handling_ADMIRAL_3.hb", "older\r\n"); // left by a lost name list
+    EXPECT_EQ(g.write(H, "a"), "");
+    const std::pair<const char*, std::string> expected[] = {
+        {"backup/handling/handling_ADMIRAL_4.hb", "ADMIRAL 1\r\n"},
+        {"backup/handling/handling_ADMIRAL_3.hb", "older\r\n"},
+        {"common/data/handling.dat", "ADMIRAL a\r\nBANSHEE 2\r\n;------- bikes\r\n"},
+        {"backup/hblistb.txt", "handling_ADMIRAL_4.hb\r\nx\r\n\r\n"},
+        {"backup/hblist.txt", "handling_ADMIRAL_4.hb          6.12.26 10:00\r\n" + std::string(c.kept)}};
+    for (const auto& [file, bytes] : expected)
+      EXPECT_EQ(g.folder.read(file), bytes) << file << " " << c.kept;
+  }
 }
 
 TEST(GameFolderFailures, aFailedWriteStopsAtItsStepAndChangesNothingBeyond) {
@@ -138,8 +152,11 @@ TEST_F(GameFolder, restorePutsTheBackupsFirstLineAtTheVehiclesLineAfterEveryChec
 #endif
   start();
   lookUp("ADMIRAL");
-  for (int again = 0; again < 2; ++again)
-    EXPECT_EQ(restore(H, "handling_ADMIRAL_7.hb"), "");
+  EXPECT_EQ(restore(H, "handling_ADMIRAL_7.hb"), "");
+  {
+    const test::TempFolder elsewhere(true); // where a dialog may have moved the current directory
+    EXPECT_EQ(restore(H, "handling_ADMIRAL_7.hb"), "") << "again, in the start directory";
+  }
   const std::string restored =
       "; handling\r\nADMIRAL old\r\nBANSHEE 3.0\r\nMANANA  4.0\r\n;------- bikes\r\n";
   EXPECT_EQ(folder.read("common/data/handling.dat"), restored);
@@ -148,8 +165,8 @@ TEST_F(GameFolder, restorePutsTheBackupsFirstLineAtTheVehiclesLineAfterEveryChec
   const std::string notPlain = "\" не имя резервной копии, ничего не изменено",
                     other = "Эта резервная копия не для ADMIRAL, ничего не изменено";
   const std::pair<std::string, std::string> refused[] = {
-      {"", "Cannot open file backup//handling//"},
-      {"h_9.hb", "Cannot open file backup//handling//h_9.hb"},
+      {"", "Cannot open file ~//backup//handling//"},
+      {"h_9.hb", "Cannot open file ~//backup//handling//h_9.hb"},
       {"../hblist.txt", "\"../hblist.txt" + notPlain},
       {"C:x", "\"C:x" + notPlain},
       {".", "\"." + notPlain},
@@ -157,11 +174,11 @@ TEST_F(GameFolder, restorePutsTheBackupsFirstLineAtTheVehiclesLineAfterEveryChec
       {"handling_BANSHEE_8.hb", other},
       {"empty.hb", other},
 #ifndef _WIN32
-      {"fifo.hb", "Cannot open file backup//handling//fifo.hb"}, // a FIFO is never waited on
+      {"fifo.hb", "Cannot open file ~//backup//handling//fifo.hb"}, // a FIFO is never waited on
 #endif
   };
   for (const auto& [name, error] : refused)
-    EXPECT_EQ(restore(H, name), error);
+    EXPECT_EQ(restore(H, name), inFolder(error));
   EXPECT_EQ(log(), "Резервная копия handling_ADMIRAL_7.hb восстановлена...|"
                    "Резервная копия handling_ADMIRAL_7.hb восстановлена...|");
   lookUp("FUTO"); // a miss in vehicles.ide leaves ADMIRAL's index standing
@@ -172,7 +189,8 @@ TEST_F(GameFolder, restorePutsTheBackupsFirstLineAtTheVehiclesLineAfterEveryChec
   folder.write("common/data/vehicles.ide", "cars\r\nbanshee, x\r\n");
   EXPECT_EQ(restore(V, "v.hb"), "vehicles.ide изменился на диске, ничего не записано. Найдите машину заново");
   folder.makeReadOnly("common/data/handling.dat");
-  EXPECT_EQ(restore(H, "handling_ADMIRAL_7.hb"), "Cannot create file common//data//handling.dat");
+  EXPECT_EQ(restore(H, "handling_ADMIRAL_7.hb"),
+            inFolder("Cannot create file ~//common//data//handling.dat"));
   folder.write("common/data/vehicles.ide", before.at("common/data/vehicles.ide"));
   EXPECT_EQ(files(), before);
 }
@@ -182,8 +200,10 @@ TEST_F(GameFolder, restorePutsTheBackupsFirstLineAtTheVehiclesLineAfterEveryChec
 TEST_F(GameFolder, mixedCaseFoldersWorkAsTheProgramSpellsThem) {
   for (auto [from, to] : {std::pair{"common", "Common"},
                           {"Common/data/handling.dat", "Common/data/Handling.DAT"},
-                          {"backup/handling", "backup/Handling"}})
+                          {"backup/handling", "backup/Handling"},
+                          {"backup/carcols", "backup/Carcols"}})
     fs::rename(folder.path() / from, folder.path() / to);
+  folder.makeDir("backup/CARCOLS"); // merged from two copies: only the carcols row cannot tell which
   folder.write("backup/HBLISTB.TXT", "handling_ADMIRAL_1.hb\r\n");
   folder.write("FLEETWICK.INI", "a\r\nb\r\n");
   const std::string handling = folder.read("Common/data/Handling.DAT");
