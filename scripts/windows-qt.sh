@@ -87,6 +87,12 @@ write_notices() {
   done
 }
 
+# Two runs at once (two checkouts on one machine) would build in one work folder and wipe each
+# other's: the second waits for the first and then finds its Qt.
+mkdir -p "$cache"
+exec 9>"$cache/.lock-$key"
+flock 9
+
 if [ -f "$prefix/.complete" ]; then
   [ -f "$toolchain" ] || write_toolchain
   # A Qt cached by an earlier version of this script lacks the third-party notices.
