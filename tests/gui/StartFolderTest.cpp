@@ -7,45 +7,39 @@ using namespace fw::test;
 using Mode = fw::StartOptions::Mode;
 
 TEST(StartFolder, readsTheCommandLine) {
-  const struct {
-    const char* args;
-    Mode mode;
-    const char* folderOrWrong;
-  } cases[] = {{"", Mode::Here, ""},
-               {"G", Mode::Folder, "G"},
-               {"--menu", Mode::Menu, ""},
-               {"--menu G", Mode::Menu, "G"},
-               {"G --version", Mode::Version, ""},
-               {"--bad -h", Mode::Help, ""},
-               {"--menu --menu", Mode::Usage, "unknown option --menu"},
-               {"G H", Mode::Usage, "unexpected \"H\""}};
-  for (const auto& c : cases) {
+  const std::tuple<const char*, Mode, const char*> cases[] = {
+      // the arguments, the mode, the folder
+      {"", Mode::Here, ""},          {"G", Mode::Folder, "G"},
+      {"--menu G", Mode::Menu, "G"}, {"G --version", Mode::Version, ""},
+      {"--bad -h", Mode::Help, ""},  {"--menu --menu", Mode::Usage, ""},
+      {"G H", Mode::Usage, ""}};
+  for (auto [args, mode, folder] : cases) {
     const fw::StartOptions o = fw::parseStartOptions(
-        (QStringLiteral("fleetwick ") + QLatin1String(c.args)).split(QLatin1Char(' '), Qt::SkipEmptyParts));
-    EXPECT_EQ(o.mode, c.mode) << c.args;
-    EXPECT_EQ(o.mode == Mode::Usage ? o.wrong : o.folder, QLatin1String(c.folderOrWrong)) << c.args;
+        (QStringLiteral("fleetwick ") + QLatin1String(args)).split(QLatin1Char(' '), Qt::SkipEmptyParts));
+    EXPECT_EQ(o.mode, mode) << args;
+    EXPECT_EQ(o.folder, QLatin1String(folder)) << args;
   }
 }
 
 TEST_F(WindowTest, menuStartTakesTheGivenTheRememberedOrTheChosenGameFolder) {
   const TempFolder other; // no game in it
-  const QString memory = QString::fromStdString(other.at("config/fleetwick/menu.ini")),
-                gameFolder = QString::fromStdString(game.str()), noGame = QString::fromStdString(other.str()),
+  const QString memory = QString::fromStdString(other.at("menu.ini")),
+                here = QString::fromStdString(game.str()), noGame = QString::fromStdString(other.str()),
                 home = QDir::homePath(), none;
-  const struct {
-    QString given, answer, folder, askedAt; // answer and folder: none is a cancel, askedAt: none is not asked
-    bool dropGame;                          // the game's files gone first
-  } steps[] = {{none, none, none, home, false},          {none, gameFolder, gameFolder, home, false},
-               {none, none, gameFolder, none, false},    {noGame, none, noGame, none, false},
-               {none, noGame, noGame, gameFolder, true}, {none, none, none, gameFolder, false}};
-  for (const auto& step : steps) {
-    if (step.dropGame) std::filesystem::remove(game.path("common/data/carcols.dat"));
+  // The folder given, the dialog's answer, the folder taken, where the dialog opened (none: it did not);
+  // before the fifth step the game's files go.
+  const std::tuple<QString, QString, QString, QString> steps[] = {
+      {none, none, none, home},     {none, here, here, home},     {none, none, here, none},
+      {noGame, none, noGame, none}, {none, noGame, noGame, here}, {none, none, none, here}};
+  for (std::size_t i = 0; i < std::size(steps); ++i) {
+    const auto& [given, answer, taken, askedAt] = steps[i];
+    if (i == 4) std::filesystem::remove(game.path("common/data/carcols.dat"));
     dialogs.offered.clear();
-    if (!step.answer.isNull()) dialogs.answers.push_back(step.answer);
-    const std::optional<QString> folder = fw::menuGameFolder(step.given, memory, dialogs);
-    EXPECT_EQ(folder.value_or(none), step.folder);
+    if (!answer.isNull()) dialogs.answers.push_back(answer);
+    EXPECT_EQ(fw::menuGameFolder(given, memory, dialogs).value_or(none), taken) << i;
     EXPECT_EQ(dialogs.offered.join(QString()),
-              step.askedAt.isNull() ? none : QStringLiteral("Папка игры Velmora|") + step.askedAt);
+              askedAt.isNull() ? none : QStringLiteral("Папка игры Velmora|") + askedAt)
+        << i;
   }
   EXPECT_EQ(fw::enterGameFolder({Mode::Folder, noGame, none}, memory, dialogs), fw::Entered::Yes);
   EXPECT_EQ(fw::platform::currentDirectory(), other.str());
