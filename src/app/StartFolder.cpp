@@ -1,6 +1,5 @@
 #include "app/StartFolder.h"
 
-#include "common/Errors.h"
 #include "common/FileKinds.h"
 #include "common/Files.h"
 #include "platform/Console.h"
@@ -9,6 +8,8 @@
 #include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
+
+#include <exception>
 
 namespace fw {
 
@@ -61,7 +62,7 @@ bool holdsGameFiles(const QString& folder) {
   try {
     for (FileKind k : kFileKinds)
       if (!exists(FilePath::under(native(folder), kindInfo(k).dataFile))) return false;
-  } catch (const Error&) {
+  } catch (const std::exception&) {
     return true; // names that several files match: the start-up says which
   }
   return true;
