@@ -19,3 +19,5 @@ need_packages() {
 build_packages=(cmake make g++ qt6-base-dev libgl-dev libgtest-dev)
 # The program carries Liberation Sans, taken from here at build time.
 build_packages+=(fonts-liberation2)
+# The build draws the desktop theme's scalable icon with Qt's SVG writer.
+build_packages+=(qt6-svg-dev)

@@ -6,6 +6,8 @@ need_packages "${build_packages[@]}" clang-format xvfb xauth xdotool fonts-dejav
 # The real-window tests read the program's log through the clipboard; the package's check lists the
 # programs' resources with icoutils.
 need_packages xclip unzip icoutils
+# The install and the Debian package are checked with the desktops' and Debian's own tools.
+need_packages desktop-file-utils appstream man-db dpkg-dev file lintian
 # The backup time stamps are checked in Ukrainian with the system's locale and without it, at a fixed
 # instant (faketime).
 need_packages faketime locales

@@ -17,6 +17,7 @@ const char* const kUsage =
     "\n"
     "  -C GAME_FOLDER             work in GAME_FOLDER instead of the current folder\n"
     "  --help                     this text\n"
+    "  --version                  the program's version\n"
     "\n"
     "Exit code: 0 done, 1 failed (the message says why), 2 usage error.\n";
 

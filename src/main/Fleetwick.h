@@ -8,6 +8,7 @@
 
 class QApplication;
 class QImage;
+class QPainter;
 class QWidget;
 class QString;
 class MainWindow;
@@ -51,5 +52,7 @@ QIcon fleetwickIcon();
 inline constexpr std::array fleetwickIconSizes{16, 24, 32, 48, 64, 128, 256};
 // The icon drawn at size × size pixels, with a transparent background; needs no application object.
 QImage fleetwickIconImage(int size);
+// The drawing itself, into the square from (0, 0) to (size, size) of any paint device.
+void drawFleetwickIcon(QPainter& painter, qreal size);
 
 } // namespace fw

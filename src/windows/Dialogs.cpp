@@ -33,4 +33,13 @@ std::optional<QString> QtDialogs::openFile(QWidget* parent, const QString& curre
   return dialog.selectedFiles().front();
 }
 
+std::optional<QString> QtDialogs::chooseFolder(QWidget* parent, const QString& caption,
+                                               const QString& start) {
+  QFileDialog dialog(parent, caption, start);
+  dialog.setFileMode(QFileDialog::Directory);
+  dialog.setOption(QFileDialog::ShowDirsOnly);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().front();
+}
+
 } // namespace fw

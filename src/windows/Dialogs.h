@@ -21,6 +21,9 @@ public:
   virtual std::optional<QString> saveFile(QWidget* parent, const QString& current, const QString& filter) = 0;
   // An open dialog offering `current`; nothing on cancel.
   virtual std::optional<QString> openFile(QWidget* parent, const QString& current) = 0;
+  // A folder dialog opened at `start`; nothing on cancel.
+  virtual std::optional<QString> chooseFolder(QWidget* parent, const QString& caption,
+                                              const QString& start) = 0;
 };
 
 // The real dialogs.
@@ -30,6 +33,7 @@ public:
   void message(QWidget* parent, const QString& text) override;
   std::optional<QString> saveFile(QWidget* parent, const QString& current, const QString& filter) override;
   std::optional<QString> openFile(QWidget* parent, const QString& current) override;
+  std::optional<QString> chooseFolder(QWidget* parent, const QString& caption, const QString& start) override;
 };
 
 } // namespace fw

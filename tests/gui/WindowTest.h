@@ -39,6 +39,9 @@ public:
     return answer(current + QLatin1Char('|') + filter);
   }
   std::optional<QString> openFile(QWidget*, const QString& current) override { return answer(current); }
+  std::optional<QString> chooseFolder(QWidget*, const QString& caption, const QString& start) override {
+    return answer(caption + QLatin1Char('|') + start);
+  }
   QStringList errors, messages, offered;
   std::deque<std::optional<QString>> answers;
 
