@@ -32,7 +32,11 @@ std::string nativeLiteral(std::string_view literal) {
 namespace shared {
 
 std::string temporaryStem(std::string_view targetName) {
-  return "." + std::string(targetName) + std::string(kTemporaryMark);
+  // Appended piece by piece: GCC 12's optimiser takes "." + std::string for an overlapping copy.
+  std::string stem(1, '.');
+  stem += targetName;
+  stem += kTemporaryMark;
+  return stem;
 }
 
 bool isTemporaryName(std::string_view name) {
