@@ -7,39 +7,39 @@ using V = Value;
 
 constexpr Field kHandling[] = {
     {"A", V::Text},
-    {"B", V::Decimal, "1.0", "50000.0"},
-    {"C", V::Decimal, "0.0", "20.0"},
-    {"D", V::Decimal, "10", "120"},
-    {"E", V::Decimal, "-10.0", "10.0"},
-    {"F", V::Decimal, "-10.0", "10.0"},
-    {"G", V::Decimal, "-10.0", "10.0"},
-    {"H", V::Decimal, "0.0", "1.0"},
-    {"I", V::Decimal, "1", "6"},
-    {"J", V::Decimal, "0.01", "2.0"},
-    {"K", V::Decimal, "0.0", "10.0"},
-    {"L", V::Decimal, "10.0", "400.0"},
-    {"M", V::Decimal, "0.01", "10.0"},
-    {"N", V::Decimal, "0.0", "1.0"},
-    {"O", V::Decimal, "0.0", "1.0"},
-    {"P", V::Decimal, "10.0", "60.0"},
-    {"Q", V::Decimal, "0.0", "3.0"},
-    {"R", V::Decimal, "0.0", "3.0"},
-    {"S", V::Decimal, "5.0", "30.0"},
-    {"T", V::Decimal, "0.0", "0.5"},
-    {"U", V::Decimal, "0.0", "1.0"},
-    {"V", V::Decimal, "0.0", "5.0"},
-    {"W", V::Decimal, "0.0", "3.0"},
-    {"X", V::Decimal, "0.0", "3.0"},
-    {"Y", V::Decimal, "0.0", "1.0"},
-    {"Z", V::Decimal, "-1.0", "0.0"},
-    {"AA", V::Decimal, "-0.5", "0.5"},
-    {"AB", V::Decimal, "0.0", "1.0"},
-    {"AC", V::Decimal, "0.0", "1.0"},
-    {"AD", V::Decimal, "0.0", "10.0"},
-    {"AE", V::Decimal, "0.0", "10.0"},
-    {"AF", V::Decimal, "0.0", "10.0"},
-    {"AG", V::Decimal, "0.0", "10.0"},
-    {"AH", V::Decimal, "0.0", "1.0"},
+    {"B", V::Decimal, "1.0..50000.0", 1.0, 50000.0},
+    {"C", V::Decimal, "0.0..20.0", 0.0, 20.0},
+    {"D", V::Decimal, "10..120", 10, 120},
+    {"E", V::Decimal, "-10.0..10.0", -10.0, 10.0},
+    {"F", V::Decimal, "-10.0..10.0", -10.0, 10.0},
+    {"G", V::Decimal, "-10.0..10.0", -10.0, 10.0},
+    {"H", V::Decimal, "0.0..1.0", 0.0, 1.0},
+    {"I", V::Decimal, "1..6", 1, 6},
+    {"J", V::Decimal, "0.01..2.0", 0.01, 2.0},
+    {"K", V::Decimal, "0.0..10.0", 0.0, 10.0},
+    {"L", V::Decimal, "10.0..400.0", 10.0, 400.0},
+    {"M", V::Decimal, "0.01..10.0", 0.01, 10.0},
+    {"N", V::Decimal, "0.0..1.0", 0.0, 1.0},
+    {"O", V::Decimal, "0.0..1.0", 0.0, 1.0},
+    {"P", V::Decimal, "10.0..60.0", 10.0, 60.0},
+    {"Q", V::Decimal, "0.0..3.0", 0.0, 3.0},
+    {"R", V::Decimal, "0.0..3.0", 0.0, 3.0},
+    {"S", V::Decimal, "5.0..30.0", 5.0, 30.0},
+    {"T", V::Decimal, "0.0..0.5", 0.0, 0.5},
+    {"U", V::Decimal, "0.0..1.0", 0.0, 1.0},
+    {"V", V::Decimal, "0.0..5.0", 0.0, 5.0},
+    {"W", V::Decimal, "0.0..3.0", 0.0, 3.0},
+    {"X", V::Decimal, "0.0..3.0", 0.0, 3.0},
+    {"Y", V::Decimal, "0.0..1.0", 0.0, 1.0},
+    {"Z", V::Decimal, "-1.0..0.0", -1.0, 0.0},
+    {"AA", V::Decimal, "-0.5..0.5", -0.5, 0.5},
+    {"AB", V::Decimal, "0.0..1.0", 0.0, 1.0},
+    {"AC", V::Decimal, "0.0..1.0", 0.0, 1.0},
+    {"AD", V::Decimal, "0.0..10.0", 0.0, 10.0},
+    {"AE", V::Decimal, "0.0..10.0", 0.0, 10.0},
+    {"AF", V::Decimal, "0.0..10.0", 0.0, 10.0},
+    {"AG", V::Decimal, "0.0..10.0", 0.0, 10.0},
+    {"AH", V::Decimal, "0.0..1.0", 0.0, 1.0},
     {"AI", V::Decimal},
     {"AJ", V::Hexadecimal},
     {"AK", V::Hexadecimal},
@@ -66,13 +66,14 @@ constexpr Field kModels[] = {
     {"wheel scale rear", V::Decimal},
     {"wheel type", V::Decimal},
     {"lod multiplier", V::Decimal},
-    {"swankness", V::Decimal, "1", "5"},
+    {"swankness", V::Decimal, "1..5", 1, 5},
     {"flags", V::Text}, // flag names, or 0 for none
 };
 
 constexpr Field kTextureParents[] = {{"child", V::Text}, {"parent", V::Text}};
-constexpr Field kColours[] = {
-    {"red", V::Whole, "0", "255"}, {"green", V::Whole, "0", "255"}, {"blue", V::Whole, "0", "255"}};
+constexpr Field kColours[] = {{"red", V::Whole, "0..255", 0, 255},
+                              {"green", V::Whole, "0..255", 0, 255},
+                              {"blue", V::Whole, "0..255", 0, 255}};
 constexpr Field kModelName[] = {{"model name", V::Text}};
 
 // In the order of Section, after Outside.
@@ -89,9 +90,11 @@ constexpr Layout kLayouts[] = {
 };
 
 std::string_view trimmed(std::string_view s) {
-  const std::size_t first = s.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return s.substr(first, s.find_last_not_of(" \t") - first + 1);
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+    s.remove_prefix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
+    s.remove_suffix(1);
+  return s;
 }
 
 } // namespace

@@ -24,8 +24,8 @@ enum class Value {
 struct Field {
   const char* name; // the letter or the column name the file gives it
   Value value;
-  const char* low = nullptr; // the documented range, as the file writes it; none where null
-  const char* high = nullptr;
+  const char* range = nullptr; // the documented range as the file writes its ends, "low..high"
+  double low = 0, high = 0;
 };
 
 enum class Section {

@@ -3,44 +3,59 @@
 #include "records/GameFileForm.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <charconv>
-#include <unordered_set>
+#include <cstring>
+#include <optional>
+#include <span>
 
 namespace fw::form {
 namespace {
 
+bool blank(char c) { return c == ' ' || c == '\t'; }
+
 std::string_view trimmed(std::string_view s) {
-  const std::size_t first = s.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return s.substr(first, s.find_last_not_of(" \t") - first + 1);
+  while (!s.empty() && blank(s.front()))
+    s.remove_prefix(1);
+  while (!s.empty() && blank(s.back()))
+    s.remove_suffix(1);
+  return s;
 }
 
 // The fields of a line's content one by one: the runs of non-blanks in handling.dat, the texts
 // between commas, without the blanks around them, in the others.
 class Fields {
 public:
-  Fields(std::string_view text, bool blanks) : rest_(text), blanks_(blanks), done_(text.empty()) {}
+  Fields(std::string_view text, bool blanks) : at_(text.data()), end_(at_ + text.size()), blanks_(blanks) {
+    done_ = text.empty();
+  }
   bool next(std::string_view& field) {
     if (done_) return false;
+    // Locals, not members, in the loops: a member could be any byte read, and would be reloaded.
+    const char *at = at_, *const end = end_;
     if (blanks_) {
-      const std::size_t start = rest_.find_first_not_of(" \t");
-      if (start == std::string_view::npos) return done_ = true, false;
-      rest_.remove_prefix(start);
-      field = rest_.substr(0, std::min(rest_.find_first_of(" \t"), rest_.size()));
-      rest_.remove_prefix(field.size());
+      while (at != end && blank(*at))
+        ++at;
+      if (at == end) return done_ = true, false;
+      const char* start = at;
+      while (at != end && !blank(*at))
+        ++at;
+      at_ = at;
+      field = {start, static_cast<std::size_t>(at - start)};
       return true;
     }
-    const std::size_t comma = rest_.find(',');
-    field = trimmed(rest_.substr(0, comma));
-    if (comma == std::string_view::npos)
-      done_ = true;
-    else
-      rest_.remove_prefix(comma + 1);
+    const char* start = at;
+    while (at != end && *at != ',')
+      ++at;
+    field = trimmed({start, static_cast<std::size_t>(at - start)});
+    done_ = at == end;
+    at_ = done_ ? at : at + 1;
     return true;
   }
 
 private:
-  std::string_view rest_;
+  const char *at_, *end_;
   bool blanks_, done_;
 };
 
@@ -59,26 +74,32 @@ std::string_view firstField(std::string_view text, bool blanks) {
 }
 
 // The numbers as the files write them ("1.0", "-0.12", "155000"): an optional sign, digits and an
-// optional fraction; no exponent.
-bool isDecimal(std::string_view s) {
-  if (s.starts_with('-') || s.starts_with('+')) s.remove_prefix(1);
-  bool digit = false, point = false;
-  for (char c : s) {
-    if (c >= '0' && c <= '9')
-      digit = true;
-    else if (c == '.' && !point)
-      point = true;
-    else
-      return false;
-  }
-  return digit;
-}
-
-double valueOf(std::string_view decimal) {
-  if (decimal.starts_with('+')) decimal.remove_prefix(1);
+// optional fraction; no exponent. Nothing for anything else.
+[[gnu::always_inline]] inline std::optional<double> decimal(std::string_view s) {
+  const char *p = s.data(), *const end = p + s.size();
+  const bool negative = p != end && *p == '-';
+  if (p != end && (*p == '-' || *p == '+')) ++p;
+  std::uint64_t mantissa = 0;
+  const char* const whole = p;
+  unsigned digit = 0;
+  for (; p != end && (digit = static_cast<unsigned char>(*p) - 48u) < 10; ++p)
+    mantissa = mantissa * 10 + digit;
+  const char* point = p;
+  if (p != end && *p == '.')
+    for (++p; p != end && (digit = static_cast<unsigned char>(*p) - 48u) < 10; ++p)
+      mantissa = mantissa * 10 + digit;
+  const auto fraction = static_cast<std::size_t>(p == point ? 0 : p - point - 1);
+  const auto digits = static_cast<std::size_t>(point - whole) + fraction;
+  if (p != end || digits == 0) return std::nullopt;
   double value = 0;
-  std::from_chars(decimal.data(), decimal.data() + decimal.size(), value);
-  return value;
+  if (digits <= 15) { // exact: one correctly rounded division
+    static constexpr double kTens[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                       1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    value = static_cast<double>(mantissa) / kTens[fraction];
+  } else {
+    std::from_chars(whole, end, value);
+  }
+  return negative ? -value : value;
 }
 
 bool isWhole(std::string_view s) {
@@ -97,6 +118,74 @@ bool sameIgnoringCase(std::string_view a, std::string_view b) {
                     [&](char x, char y) { return lower(x) == lower(y); });
 }
 
+// The identifiers of handling.dat's lines, for vehicles.ide's handling column. A million of them
+// lie far apart in memory: they are copied one after the other into a store of their own, found
+// through a table of small slots, and taken and looked up in bulk, each a few ahead of its turn,
+// so that the memory of the next is on its way while one is compared.
+class Identifiers {
+public:
+  explicit Identifiers(std::span<const std::string_view> ids) : slots_(std::bit_ceil(2 * ids.size() + 2)) {
+    ahead(ids, [&](std::string_view id, std::uint64_t hash) {
+      Slot& slot = slots_[find(id, hash)];
+      if (slot.at) return;
+      slot = {static_cast<std::uint32_t>(hash >> 32), static_cast<std::uint32_t>(store_.size() + 1)};
+      store_.push_back(static_cast<char>(std::min<std::size_t>(id.size(), 255)));
+      store_.append(id.substr(0, 255));
+    });
+  }
+  std::vector<bool> contain(std::span<const std::string_view> ids) const {
+    std::vector<bool> known;
+    known.reserve(ids.size());
+    ahead(ids, [&](std::string_view id, std::uint64_t hash) { known.push_back(slots_[find(id, hash)].at); });
+    return known;
+  }
+  bool contains(std::string_view id) const { return slots_[find(id, hashOf(id))].at; }
+
+private:
+  struct Slot {
+    std::uint32_t tag = 0; // the hash's upper half
+    std::uint32_t at = 0;  // 1 + where the identifier's length byte is in the store; 0: empty
+  };
+  // Identifiers are short: their first and last eight bytes and their length tell them apart.
+  static std::uint64_t hashOf(std::string_view id) {
+    std::uint64_t head = 0, tail = 0;
+    std::memcpy(&head, id.data(), std::min<std::size_t>(id.size(), 8));
+    if (id.size() > 8) std::memcpy(&tail, id.data() + id.size() - 8, 8);
+    std::uint64_t h = head ^ std::rotl(tail, 29) ^ id.size();
+    // Every bit of the input moves every bit of the hash (MurmurHash3's finaliser).
+    h = (h ^ (h >> 33)) * 0xFF51AFD7ED558CCDull;
+    h = (h ^ (h >> 33)) * 0xC4CEB9FE1A85EC53ull;
+    return h ^ (h >> 33);
+  }
+  template <class Visit> void ahead(std::span<const std::string_view> ids, Visit visit) const {
+    constexpr std::size_t kAhead = 8;
+    std::array<std::uint64_t, kAhead> hashes{};
+    for (std::size_t i = 0; i < ids.size() + kAhead; ++i) {
+      std::uint64_t& hash = hashes[i % kAhead];
+      if (i >= kAhead) visit(ids[i - kAhead], hash);
+      if (i < ids.size()) {
+        hash = hashOf(ids[i]);
+        __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]);
+      }
+    }
+  }
+  // The id's slot, or the empty one where it would go. Identifiers of over 255 bytes, which the
+  // game does not have, are told apart by their first 255.
+  std::size_t find(std::string_view id, std::uint64_t hash) const {
+    const std::size_t mask = slots_.size() - 1;
+    const auto tag = static_cast<std::uint32_t>(hash >> 32);
+    id = id.substr(0, 255);
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+      const Slot& slot = slots_[i];
+      if (!slot.at || (slot.tag == tag && static_cast<unsigned char>(store_[slot.at - 1]) == id.size() &&
+                       std::string_view(store_).substr(slot.at, id.size()) == id))
+        return i;
+    }
+  }
+  std::vector<Slot> slots_;
+  std::string store_;
+};
+
 // What a section's lines are judged by.
 struct Reference {
   const Layout* layout = nullptr; // the documented layout; null where the lines have another one
@@ -107,110 +196,145 @@ struct Reference {
 struct Surroundings {
   std::size_t colours = 0;
   std::function<bool(std::string_view)> knowsHandling; // unset: not looked up
+  std::vector<std::string_view>* gathered = nullptr;   // takes handling.dat's identifiers as they are judged
 };
 
+// Judges lines one by one, each in one pass over its fields. A field's findings are held until the
+// line's number of fields is known: where it is wrong, that alone is reported.
 class LineJudge {
 public:
-  LineJudge(FileKind k, const Surroundings& around, const Report& report)
-      : k_(k), blanks_(blankSeparated(k)), around_(around), report_(report) {}
+  LineJudge(FileKind k, const Surroundings& around, Report report)
+      : k_(k), blanks_(blankSeparated(k)), around_(around), report_(std::move(report)) {}
 
-  void judge(std::int64_t line, std::string_view text, const Reference& ref) {
+  // Answers the line's number of fields.
+  std::size_t judge(std::int64_t line, std::string_view text, const Reference& ref) {
     line_ = line;
-    if (ref.layout && blanks_) {
-      if (const std::size_t comma = text.find(','); comma != std::string_view::npos) {
-        const std::size_t start = text.find_last_of(" \t", comma) + 1; // 0 when there is none
-        return add("", Problem::Comma, text.substr(start, text.find_first_of(" \t", comma) - start));
-      }
-    }
-    const std::size_t n = fieldCount(text, blanks_);
-    if (ref.fields && n != ref.fields)
-      return add("", Problem::FieldCount, std::to_string(n), std::to_string(ref.fields));
-    if (!ref.layout) return judgeByLine(text, ref.line);
-    const Layout& layout = *ref.layout;
-    if (layout.group) {
-      const std::size_t indices = n - std::min(n, layout.fields.size());
-      if (indices % layout.group)
-        add("", Problem::PartCombination, std::to_string(indices), std::to_string(layout.group));
-      else if (indices / layout.group > kMostCombinations)
-        add("", Problem::TooManyCombinations, std::to_string(indices / layout.group),
-            std::to_string(kMostCombinations));
-    }
-    Fields fields(text, blanks_);
-    std::size_t i = 0;
-    for (std::string_view value; fields.next(value); ++i) {
-      if (i < layout.fields.size())
-        judgeField(layout.fields[i], value, layout.zeroMeansUnused);
+    held_.clear();
+    comma_ = {};
+    Fields fields(text, blanks_), expected(ref.line, blanks_);
+    std::size_t n = 0;
+    for (std::string_view value, model; fields.next(value); ++n) {
+      if (n == 0) first_ = value;
+      if (ref.fields && n >= ref.fields) continue; // too many: only counted
+      if (!ref.layout)
+        judgeLike(n + 1, value, expected.next(model) ? model : std::string_view());
+      else if (n < ref.layout->fields.size())
+        judgeField(ref.layout->fields[n], value, ref.layout->zeroMeansUnused);
       else
-        judgeIndex(i + 1, value);
+        judgeIndex(n + 1, value);
     }
+    if (comma_.data()) { // explains all else
+      emit("", Problem::Comma, comma_);
+      return n;
+    }
+    if (ref.fields && n != ref.fields) {
+      emit("", Problem::FieldCount, std::to_string(n), std::to_string(ref.fields));
+      return n;
+    }
+    if (const std::size_t group = ref.layout ? ref.layout->group : 0) {
+      const std::size_t indices = n - std::min(n, ref.layout->fields.size());
+      if (indices % group)
+        emit("", Problem::PartCombination, std::to_string(indices), std::to_string(group));
+      else if (indices / group > kMostCombinations)
+        emit("", Problem::TooManyCombinations, std::to_string(indices / group),
+             std::to_string(kMostCombinations));
+    }
+    for (const Finding& f : held_)
+      report_(f);
+    return n;
   }
 
+  // The first field of the line judged last.
+  std::string_view first() const { return first_; }
+
 private:
-  void add(std::string field, Problem p, std::string_view found, std::string expected = {}) {
+  Finding finding(std::string field, Problem p, std::string_view found, std::string expected) const {
     const Severity severity =
         p == Problem::OutOfRange || p == Problem::NameTypedAgain ? Severity::Warning : Severity::Error;
-    report_(Finding{k_, line_, std::move(field), severity, p, std::string(found), std::move(expected)});
+    return {k_, line_, std::move(field), severity, p, std::string(found), std::move(expected)};
+  }
+  // Findings are rare: their making stays out of the loops that judge a million lines.
+  [[gnu::noinline]] void emit(std::string field, Problem p, std::string_view found,
+                              std::string expected = {}) {
+    report_(finding(std::move(field), p, found, std::move(expected)));
+  }
+  [[gnu::noinline]] void hold(std::string field, Problem p, std::string_view found,
+                              std::string expected = {}) {
+    held_.push_back(finding(std::move(field), p, found, std::move(expected)));
   }
 
   void judgeField(const Field& f, std::string_view v, bool zeroMeansUnused) {
-    if (v.empty()) return add(f.name, Problem::Empty, v);
+    if (f.value == Value::Decimal) { // most of them, and most of those within their range
+      if (const std::optional<double> number = decimal(v)) {
+        if (f.range && (*number < f.low || *number > f.high) && !(zeroMeansUnused && *number == 0))
+          hold(f.name, Problem::OutOfRange, v, f.range);
+        return;
+      }
+    }
+    judgeAnyField(f, v, zeroMeansUnused);
+  }
+
+  [[gnu::noinline]] void judgeAnyField(const Field& f, std::string_view v, bool zeroMeansUnused) {
+    if (v.empty()) return hold(f.name, Problem::Empty, v);
     switch (f.value) {
-    case Value::Text: return;
+    case Value::Text: return noteComma(v);
     case Value::Decimal:
-      if (!isDecimal(v)) return add(f.name, Problem::NotANumber, v);
-      return judgeRange(f, v, zeroMeansUnused);
-    case Value::Whole:
-      if (!isWhole(v)) return add(f.name, Problem::NotWhole, v);
-      return judgeRange(f, v, zeroMeansUnused);
+    case Value::Whole: {
+      const std::optional<double> number = decimal(v);
+      if (!number || (f.value == Value::Whole && !isWhole(v))) {
+        noteComma(v);
+        return hold(f.name, number ? Problem::NotWhole : Problem::NotANumber, v);
+      }
+      if (f.range && !(zeroMeansUnused && *number == 0) && (*number < f.low || *number > f.high))
+        hold(f.name, Problem::OutOfRange, v, f.range);
+      return;
+    }
     case Value::Hexadecimal:
-      if (!isHexadecimal(v)) add(f.name, Problem::NotHexadecimal, v);
+      if (!isHexadecimal(v)) noteComma(v), hold(f.name, Problem::NotHexadecimal, v);
       return;
     case Value::VehicleType:
       if (std::find(std::begin(kVehicleTypes), std::end(kVehicleTypes), v) == std::end(kVehicleTypes)) {
         std::string types;
         for (std::string_view t : kVehicleTypes)
           types += (types.empty() ? "" : ", ") + std::string(t);
-        add(f.name, Problem::UnknownType, v, types);
+        hold(f.name, Problem::UnknownType, v, types);
       }
       return;
     case Value::HandlingId:
-      if (around_.knowsHandling && !around_.knowsHandling(v)) add(f.name, Problem::UnknownHandling, v);
+      if (around_.knowsHandling && !around_.knowsHandling(v)) hold(f.name, Problem::UnknownHandling, v);
       return;
     }
   }
 
-  void judgeRange(const Field& f, std::string_view v, bool zeroMeansUnused) {
-    if (!f.low) return;
-    const double value = valueOf(v);
-    if ((zeroMeansUnused && value == 0) || (value >= valueOf(f.low) && value <= valueOf(f.high))) return;
-    add(f.name, Problem::OutOfRange, v, std::string(f.low) + ".." + f.high);
+  // A value of handling.dat with a comma in it: a list pasted from elsewhere.
+  void noteComma(std::string_view v) {
+    if (blanks_ && !comma_.data() && v.find(',') != v.npos) comma_ = v;
   }
 
   void judgeIndex(std::size_t position, std::string_view v) {
-    if (v.empty()) return add(std::to_string(position), Problem::Empty, v);
-    if (!isWhole(v)) return add(std::to_string(position), Problem::NotWhole, v);
+    if (v.empty()) return hold(std::to_string(position), Problem::Empty, v);
+    if (!isWhole(v)) return hold(std::to_string(position), Problem::NotWhole, v);
     std::size_t index = 0;
     if (std::from_chars(v.data(), v.data() + v.size(), index).ec != std::errc() || index >= around_.colours)
-      add(std::to_string(position), Problem::BeyondColourTable, v, std::to_string(around_.colours));
+      hold(std::to_string(position), Problem::BeyondColourTable, v, std::to_string(around_.colours));
   }
 
-  // Another layout than the documented one: numbers where the reference line has numbers.
-  void judgeByLine(std::string_view text, std::string_view reference) {
-    Fields fields(text, blanks_), expected(reference, blanks_);
-    std::string_view value, model;
-    for (std::size_t i = 1; fields.next(value) && expected.next(model); ++i) {
-      if (value.empty() && !model.empty())
-        add(std::to_string(i), Problem::Empty, value);
-      else if (isDecimal(model) && !isDecimal(value))
-        add(std::to_string(i), Problem::NotANumber, value);
-    }
+  // Another layout than the documented one: a value where the reference line has one, and a number
+  // where it has a number.
+  void judgeLike(std::size_t position, std::string_view v, std::string_view model) {
+    if (v.empty() && !model.empty())
+      hold(std::to_string(position), Problem::Empty, v);
+    else if (decimal(model) && !decimal(v))
+      hold(std::to_string(position), Problem::NotANumber, v);
   }
 
   FileKind k_;
   bool blanks_;
   const Surroundings& around_;
-  const Report& report_;
+  Report report_;
   std::int64_t line_ = 0;
+  std::string_view first_, comma_;
+  std::vector<Finding> held_;
 };
 
 // The lines [first, end) of one section: those after the line that begins it, up to the next.
@@ -256,38 +380,55 @@ std::size_t colourCount(const LineBuffer& carcols) {
 }
 
 // The section's lines by the documented layout, or where most of them have another number of
-// fields, by the first of those: a game with another layout is judged by its own lines.
-void checkSection(FileKind k, const LineBuffer& lines, const SectionLines& s, LineJudge& judge) {
+// fields, by the first of those: a game with another layout is judged by its own lines. Its lines
+// are judged by the documented layout as their numbers of fields are counted, and judged again only
+// where that turns out wrong; a section so broken that its findings would fill the memory is judged
+// again too, then reported line by line.
+void checkSection(FileKind k, const LineBuffer& lines, const SectionLines& s, const Surroundings& around,
+                  const Report& report) {
   const Layout* layout = layoutOf(s.section);
   if (!layout) return;
   const auto all = lines.views();
-  const bool blanks = blankSeparated(k);
   Reference ref{layout, layout->group ? 0 : layout->fields.size(), {}};
-  if (!layout->group) {
-    std::vector<std::pair<std::size_t, std::size_t>> tally; // fields, lines
-    for (std::size_t i = s.first; i < s.end; ++i) {
-      if (std::string_view text = content(k, all[i]); !text.empty()) {
-        const std::size_t n = fieldCount(text, blanks);
-        auto at = std::find_if(tally.begin(), tally.end(), [n](const auto& t) { return t.first == n; });
-        if (at == tally.end())
-          tally.emplace_back(n, 1);
-        else
-          ++at->second;
-      }
-    }
-    // On a tie the documented layout wins.
-    const auto most = std::max_element(tally.begin(), tally.end(), [&](const auto& a, const auto& b) {
-      return a.second < b.second || (a.second == b.second && b.first == ref.fields);
-    });
-    for (std::size_t i = s.first; most != tally.end() && most->first != ref.fields; ++i) {
-      if (std::string_view text = content(k, all[i]);
-          !text.empty() && fieldCount(text, blanks) == most->first)
-        ref = {nullptr, most->first, text};
+  constexpr std::size_t kMostHeld = 100000;
+  std::vector<Finding> held;
+  bool overflowed = false;
+  LineJudge documented(k, around, [&](const Finding& f) {
+    if (held.size() < kMostHeld)
+      held.push_back(f);
+    else
+      overflowed = true;
+  });
+  std::vector<std::pair<std::size_t, std::size_t>> tally; // fields, lines
+  for (std::size_t i = s.first; i < s.end; ++i) {
+    if (std::string_view text = content(k, all[i]); !text.empty()) {
+      const std::size_t n = documented.judge(static_cast<std::int64_t>(i) + 1, text, ref);
+      if (around.gathered && s.section == Section::Handling) around.gathered->push_back(documented.first());
+      auto at = std::find_if(tally.begin(), tally.end(), [n](const auto& t) { return t.first == n; });
+      if (at == tally.end())
+        tally.emplace_back(n, 1);
+      else
+        ++at->second;
     }
   }
+  // On a tie the documented layout wins.
+  const auto most = std::max_element(tally.begin(), tally.end(), [&](const auto& a, const auto& b) {
+    return a.second < b.second || (a.second == b.second && b.first == ref.fields);
+  });
+  const bool another = ref.fields && most != tally.end() && most->first != ref.fields;
+  for (std::size_t i = s.first; another && !ref.line.data(); ++i)
+    if (std::string_view text = content(k, all[i]);
+        !text.empty() && fieldCount(text, blankSeparated(k)) == most->first)
+      ref = {nullptr, most->first, text};
+  if (!another && !overflowed) {
+    for (const Finding& f : held)
+      report(f);
+    return;
+  }
+  LineJudge again(k, around, report);
   for (std::size_t i = s.first; i < s.end; ++i)
     if (std::string_view text = content(k, all[i]); !text.empty())
-      judge.judge(static_cast<std::int64_t>(i) + 1, text, ref);
+      again.judge(static_cast<std::int64_t>(i) + 1, text, ref);
 }
 
 // The nearest line of the section that holds `index`, before it or else after it.
@@ -303,16 +444,36 @@ std::string_view neighbour(FileKind k, const LineBuffer& lines, std::size_t inde
 } // namespace
 
 void checkFiles(const std::array<LineBuffer, 3>& files, const Report& report) {
-  std::unordered_set<std::string_view> identifiers;
-  identifiers.reserve(files[indexOf(FileKind::Handling)].size());
-  forEachIdentifier(files[indexOf(FileKind::Handling)], [&](std::string_view id) { identifiers.insert(id); });
-  Surroundings around{colourCount(files[indexOf(FileKind::Carcols)]),
-                      [&](std::string_view id) { return identifiers.contains(id); }};
-  for (FileKind k : kFileKinds) {
-    LineJudge judge(k, around, report);
+  const auto check = [&](FileKind k, const Surroundings& around) {
     forEachSection(k, files[indexOf(k)],
-                   [&](const SectionLines& s) { checkSection(k, files[indexOf(k)], s, judge); });
-  }
+                   [&](const SectionLines& s) { checkSection(k, files[indexOf(k)], s, around, report); });
+  };
+  std::vector<std::string_view> gathered;
+  check(FileKind::Handling, {0, {}, &gathered});
+
+  // vehicles.ide's handling column, looked up at once; the judge asks for it in the same order.
+  const Identifiers identifiers(gathered);
+  const LineBuffer& vehicles = files[indexOf(FileKind::Vehicles)];
+  std::vector<std::string_view> named;
+  forEachSection(FileKind::Vehicles, vehicles, [&](const SectionLines& s) {
+    for (std::size_t i = s.first; i < s.end && s.section == Section::Models; ++i) {
+      Fields fields(content(FileKind::Vehicles, vehicles.at(static_cast<std::int64_t>(i))), false);
+      std::string_view field;
+      for (int column = 0; column < 4 && fields.next(field); ++column)
+        if (column == 3) named.push_back(field);
+    }
+  });
+  const std::vector<bool> known = identifiers.contain(named);
+  std::size_t next = 0;
+  check(FileKind::Vehicles,
+        {0, [&](std::string_view id) {
+           while (next < named.size() && std::less<>()(named[next].data(), id.data()))
+             ++next;
+           if (next < named.size() && named[next] == id && named[next].data() == id.data())
+             return static_cast<bool>(known[next++]);
+           return identifiers.contains(id);
+         }});
+  check(FileKind::Carcols, {colourCount(files[indexOf(FileKind::Carcols)]), {}});
 }
 
 Verdict checkReplacement(const MainState& s, FileKind k, std::int64_t index, const Replacement& r) {
