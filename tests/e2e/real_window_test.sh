@@ -86,7 +86,7 @@ undate() { perl -i -pe 's/^(\S+ {10})(.*)/$1 . ($2 =~ tr{0-9}{9}r)/e' "$1/backup
 expect() {
   expected=$out/expected
   make_game "$expected" && make_backup "$expected"
-  (cd "$expected" && "$@" replace ADMIRAL --handling "1700.0 2.5 0.0") | tr -d '\r' >"$out/expected.log" ||
+  (cd "$expected" && "$@" replace ADMIRAL --force --handling "1700.0 2.5 0.0") | tr -d '\r' >"$out/expected.log" ||
     fail "fleetwick-cli cannot make the expected folder"
   undate "$expected"
 }
@@ -149,7 +149,7 @@ steps() {
 copies() {
   local scripts=() vehicles=(ADMIRAL BANSHEE BENSON BIFF BLISTA BOBCAT COMET INFERNUS) v file start
   for v in "${vehicles[@]}"; do
-    (cd "$game" && "$@" replace "$v" --handling "7 $v") >"$out/$v.log" 2>&1 &
+    (cd "$game" && "$@" replace "$v" --force --handling "7 $v") >"$out/$v.log" 2>&1 &
     scripts+=($!)
   done
   wait "${scripts[@]}"
