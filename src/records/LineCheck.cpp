@@ -283,7 +283,7 @@ private:
       const std::optional<double> number = decimal(v);
       if (!number || (f.value == Value::Whole && !isWhole(v))) {
         noteComma(v);
-        return hold(f.name, number ? Problem::NotWhole : Problem::NotANumber, v);
+        return hold(f.name, f.value == Value::Whole ? Problem::NotWhole : Problem::NotANumber, v);
       }
       if (f.range && !(zeroMeansUnused && *number == 0) && (*number < f.low || *number > f.high))
         hold(f.name, Problem::OutOfRange, v, f.range);
