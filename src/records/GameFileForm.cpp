@@ -1,5 +1,7 @@
 #include "records/GameFileForm.h"
 
+#include "records/FieldText.h"
+
 namespace fw::form {
 namespace {
 
@@ -88,14 +90,6 @@ constexpr Layout kLayouts[] = {
     {kModelName, 2},
     {kModelName, 4},
 };
-
-std::string_view trimmed(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-    s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
-    s.remove_suffix(1);
-  return s;
-}
 
 } // namespace
 
