@@ -181,7 +181,7 @@ void MainView::renderVerdict(FileKind k) {
   QString text;
   QColor colour(0, 128, 0);
   if (!input.enabled || edit->text().isEmpty()) {
-    text.clear();
+    // no verdict where nothing is typed or the row is closed
   } else if (!fromQString(edit->text())) { // the state holds what came before it
     text = QString::fromUtf8("Ошибка: символы, которых нет в кодировке Windows-1251");
     colour = Qt::red;

@@ -13,7 +13,6 @@
 #include "records/Startup.h"
 #include "windows/Dialogs.h"
 #include "windows/ErrorGuard.h"
-#include "windows/FindingsWindow.h"
 #include "windows/Text.h"
 #include "windows/ViewerWindow.h"
 

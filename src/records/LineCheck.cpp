@@ -182,25 +182,33 @@ template <class Visit> void forEachSection(FileKind k, const LineBuffer& lines, 
   visit(s);
 }
 
-// Calls visit with the identifier of each line of handling.dat's main layout.
-template <class Visit> void forEachIdentifier(const LineBuffer& handling, Visit visit) {
-  const auto all = handling.views();
-  forEachSection(FileKind::Handling, handling, [&](const SectionLines& s) {
-    if (s.section != Section::Handling) return;
-    for (std::size_t i = s.first; i < s.end; ++i)
-      if (std::string_view text = content(FileKind::Handling, all[i]); !text.empty())
-        visit(firstField(text, true));
-  });
+// Whether a line of handling.dat's main layout has the identifier; it stops at the first, as an input
+// row asks at every keystroke.
+bool hasIdentifier(const LineBuffer& handling, std::string_view id) {
+  Section section = firstSection(FileKind::Handling);
+  for (std::string_view line : handling.views()) {
+    if (auto begun = sectionBegunBy(FileKind::Handling, line)) {
+      section = *begun;
+    } else if (section == Section::Handling) {
+      const std::string_view text = content(FileKind::Handling, line);
+      if (!text.empty() && firstField(text, true) == id) return true;
+    }
+  }
+  return false;
 }
 
+// The colour table's size: the lines of the first "col" section, which opens the file.
 std::size_t colourCount(const LineBuffer& carcols) {
-  const auto all = carcols.views();
+  Section section = firstSection(FileKind::Carcols);
   std::size_t colours = 0;
-  forEachSection(FileKind::Carcols, carcols, [&](const SectionLines& s) {
-    if (s.section != Section::Colours) return;
-    for (std::size_t i = s.first; i < s.end; ++i)
-      colours += !content(FileKind::Carcols, all[i]).empty();
-  });
+  for (std::string_view line : carcols.views()) {
+    if (auto begun = sectionBegunBy(FileKind::Carcols, line)) {
+      if (section == Section::Colours) break;
+      section = *begun;
+    } else if (section == Section::Colours) {
+      colours += !content(FileKind::Carcols, line).empty();
+    }
+  }
   return colours;
 }
 
@@ -341,10 +349,7 @@ Verdict checkReplacement(const MainState& s, FileKind k, std::int64_t index, con
   if (k == FileKind::Carcols) around.colours = colourCount(lines);
   if (k == FileKind::Vehicles) {
     around.knowsHandling = [&](std::string_view id) {
-      bool known = false;
-      forEachIdentifier(s.file(FileKind::Handling).lines,
-                        [&](std::string_view each) { known |= each == id; });
-      return known;
+      return hasIdentifier(s.file(FileKind::Handling).lines, id);
     };
   }
   const Report collect = [&](const Finding& f) {
