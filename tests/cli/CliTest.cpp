@@ -136,13 +136,15 @@ TEST(Cli, checkNamesEachLineTheGameCannotLoadAndFailsOnErrors) {
                         "vehicles.ide:26: error: field handling: handling.dat has no line \"NIGHTFALL\"\n"
                         "carcols.dat:190: error: 3 colour indices do not make whole combinations of 2\n");
   EXPECT_EQ(broken.err, "3 errors, 0 warnings.\n");
-  // The broken line is no reference for its repair: its neighbours have the documented layout.
-  EXPECT_EQ(
+  // The broken line is no reference for its repair: its neighbours have the documented layout. A
+  // warning does not stop the write.
+  const Cli repaired =
       cli({"-C", folder, "replace", "BANSHEE", "--handling",
-           "1380.0 1.6 85 0.0 0.05 -0.12 0.5 6 0.34 1.2 215.0 1.15 0.50 0.86 33.0 1.72 1.30 17.0 0.10 0.47 "
-           "1.60 1.34 1.78 0.09 -0.13 0.02 0.49 0.05 0.85 0.92 1.36 1.62 0.22 155000 210001 2020004"})
-          .err,
-      "");
+           "60000.0 1.6 85 0.0 0.05 -0.12 0.5 6 0.34 1.2 215.0 1.15 0.50 0.86 33.0 1.72 1.30 17.0 "
+           "0.10 0.47 1.60 1.34 1.78 0.09 -0.13 0.02 0.49 0.05 0.85 0.92 1.36 1.62 0.22 1 2 3"});
+  EXPECT_EQ(repaired.code, 0);
+  EXPECT_EQ(repaired.err, "handling.dat:230: warning: field B: 60000.0 is outside 1.0 to 50000.0\n");
+  EXPECT_NE(game.folder.read("common/data/handling.dat").find("\nBANSHEE 60000.0 1.6 "), std::string::npos);
 }
 
 // The window's stamps come from the same function: its tests see C.UTF-8's form.
