@@ -6,9 +6,9 @@
 namespace fw::bench {
 namespace {
 
-std::string filler(const char* pattern, std::size_t i) {
-  char line[160];
-  std::snprintf(line, sizeof line, pattern, i, i, i);
+template <class... Numbers> std::string filler(const char* pattern, Numbers... numbers) {
+  char line[240];
+  std::snprintf(line, sizeof line, pattern, numbers...);
   return line;
 }
 
@@ -19,15 +19,28 @@ void put(const std::filesystem::path& path, const std::string& bytes) {
 
 } // namespace
 
+// Every line in the form the stock files document, so that the files check clean.
 GeneratedGame generateGame(std::size_t n) {
   GeneratedGame g;
-  g.handling = "; generated handling\r\nADMIRAL 1700.0 2.2 0.0 0.0 -0.2 5 0.75 0.85 0.52 5 200.0\r\n";
-  g.vehicles = "# generated\r\ncars\r\nadmiral,\tadmiral,\tcar,\tADMIRAL,\tADMIRAL,\tnull,\tnormal\r\n";
-  g.carcols = "# generated\r\ncol\r\n0,0,0\r\nend\r\ncar\r\nadmiral,\t1,1,\t2,2,\t3,3\r\n";
+  g.handling =
+      "; generated handling\r\n"
+      "ADMIRAL 1400.0 3.1 85 -0.01 -0.10 -0.17 0.0 5 0.20 1.4 165.2 0.99 0.49 0.84 30.0 1.54 1.08 19.2 "
+      "0.12 0.49 3.11 1.37 1.47 0.12 -0.13 0.01 0.52 0.11 0.64 0.84 0.92 1.35 0.31 36000 200010 21000\r\n";
+  g.vehicles =
+      "# generated\r\ncars\r\nadmiral,\tadmiral,\tcar,\tADMIRAL,\tADMIRAL,\tSTD,\tnull,\t100,\t999,\t0.3098,"
+      "\t0.3098,\t-1,\t2.0,\t1,\t0\r\n";
+  g.carcols = "# generated\r\ncol\r\n0,0,0\r\n20,20,20\r\n40,40,40\r\n60,60,60\r\nend\r\ncar\r\n"
+              "admiral,\t1,1,\t2,2,\t3,3\r\n";
   for (std::size_t i = 0; i + 4 < n; ++i) {
-    g.handling += filler("FILL%07zu 1500.0 2.5 0.0 0.0 -0.1 5 0.80 0.80 0.50 5 180.0 25.0 %zu\r\n", i);
-    g.vehicles += filler("fill%07zu,\tfill%07zu,\tcar,\tFILL%07zu,\tnull,\tnormal\r\n", i);
-    g.carcols += filler("fill%07zu,\t%zu,1,\t2,2\r\n", i);
+    g.handling +=
+        filler("FILL%07zu 1500.0 2.5 85 0 0 -0.1 0.5 5 0.2 1 180.0 0.8 0.5 0.5 35 1.5 1.2 20 0.1 0.5 2 1 1.5 "
+               "0.1 -0.1 0 0.5 0.1 0.8 1 1 1.5 0.3 %zu 0 0\r\n",
+               i, i);
+    g.vehicles +=
+        filler("fill%07zu,\tfill%07zu,\tcar,\tFILL%07zu,\tnull,\tSTD,\tnull,\t10,\t999,\t0.3,\t0.3,\t-1,"
+               "\t1.0,\t3,\t0\r\n",
+               i, i, i);
+    g.carcols += filler("fill%07zu,\t%zu,1,\t2,2\r\n", i, i % 4);
   }
   g.handling += ";------- bikes\r\n;------- boats\r\n";
   g.vehicles += "end\r\ntxdp\r\nend\r\n";

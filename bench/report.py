@@ -2,7 +2,7 @@
 """Fleetwick's performance in one run, on the stock files and on generated game folders of 400,
 100,000 and 1,000,000 lines per file: start-up to the first shown main window and peak memory
 beside a minimal Qt Widgets window, then a whole lookup, the write path beside a copy of the data
-file, and a restore. Usage: bench/report.py BUILD_DIR [RUNS]   (BUILD_DIR configured with
+file, a restore, the check of the three files beside reading them, and an input row's verdict. Usage: bench/report.py BUILD_DIR [RUNS]   (BUILD_DIR configured with
 -DCMAKE_BUILD_TYPE=Release -DFLEETWICK_BENCH=ON)"""
 import json, os, shutil, statistics, subprocess, sys, tempfile, time
 
@@ -71,3 +71,11 @@ for lines in (400, 100_000, 1_000_000):
     get = lambda name: median[f"{name}/{lines}"]
     print(f"| {lines:,} | {get('Lookup'):.2f} ms | {get('WritePath'):.0f} ms | {get('CopyDataFile'):.0f} ms | "
           f"{get('WritePath') / get('CopyDataFile'):.1f}x | {get('Restore'):.0f} ms |")
+print()
+print("| lines per file | read the three files | read and check them | read and check / read |")
+print("|---|---|---|---|")
+for lines in (400, 100_000, 1_000_000):
+    read, both = median[f"ReadFiles/{lines}"], median[f"ReadAndCheckFiles/{lines}"]
+    print(f"| {lines:,} | {read:.1f} ms | {both:.1f} ms | {both / read:.2f}x |")
+rows = ", ".join(f"{median[f'RowVerdict/{k}'] / 1000:.3f} ms" for k in range(3))
+print(f"\nAn input row's verdict on the stock files (handling, vehicles, carcols): {rows}")

@@ -4,6 +4,7 @@
 //   (its first field is the vehicle's name);
 // - restoring the backup the write made gives the data file back byte for byte;
 // - a refused write leaves the data file as it was;
+// - the check of the files and of a typed line names only lines there are;
 // - nothing crashes, leaks or reads out of bounds (the sanitizers).
 #include "Game.h"
 #include "common/FileKinds.h"
@@ -77,6 +78,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     game.folder.write("common/data/" + std::string(kindInfo(k).fileName), dataFile(in, k, c, vehicle));
   const std::string text = in.next(8) != 7 ? std::string(vehicle.text) : in.text(10, false);
   require(game.start().empty());
+  // The check of the files names only lines they have; a row's verdict only the typed line.
+  form::checkFiles({game.s.files[0].lines, game.s.files[1].lines, game.s.files[2].lines}, [&](const auto& f) {
+    require(f.line >= 1 && f.line <= static_cast<std::int64_t>(game.s.file(f.file).lines.size()));
+  });
   if (!game.lookUp(text, c).empty()) return 0; // a file without its section marker: no row opens
   for (FileKind k : kFileKinds) {
     DataFileState& f = game.s.file(k);
@@ -85,7 +90,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string before = game.folder.read(path);
     const LineBuffer old = LineBuffer::fromBytes(before);
     const std::int64_t index = std::stoll(f.lineIndex);
-    if (!game.write(k, in.text(8, true)).empty()) {
+    const std::string typed = in.text(8, true);
+    for (const form::Finding& finding : checkTyped(game.s, k, typed).findings)
+      require(finding.line == 0);
+    if (!game.write(k, typed).empty()) {
       require(game.folder.read(path) == before);
       continue;
     }

@@ -23,6 +23,18 @@ std::string replacementLine(const MainState& s, FileKind k, const std::string& t
   return s.vehicleLabel + " " + text;
 }
 
+form::Verdict checkTyped(const MainState& s, FileKind k, const std::string& text) {
+  const DataFileState& f = s.file(k);
+  if (!f.record.found) return {};
+  const std::string line = replacementLine(s, k, text);
+  std::string name = k == FileKind::Handling ? s.vehicleLabel : s.modelName;
+  name.erase(name.find_last_not_of(' ') + 1);
+  const std::size_t ownFields = k == FileKind::Vehicles ? 2 : 1;
+  return form::checkReplacement(
+      s, k, toInteger(f.lineIndex),
+      {line, std::string_view(line).substr(line.size() - text.size()), ownFields, name});
+}
+
 void requireOneLine(const std::string& text) {
   if (text.find_first_of("\r\n") != std::string::npos)
     throw Error(cp1251::fromUtf8("Строка не может содержать перевод строки, ничего не записано"));

@@ -8,12 +8,15 @@ const char* const kUsage =
     "usage: fleetwick-cli [-C GAME_FOLDER] COMMAND\n"
     "\n"
     "  show VEHICLE               the vehicle's line in each data file, with its line number\n"
-    "  replace VEHICLE [--handling VALUES] [--vehicles VALUES] [--carcols VALUES] [--dry-run]\n"
+    "  replace VEHICLE [--handling VALUES] [--vehicles VALUES] [--carcols VALUES] [--dry-run] [--force]\n"
     "                             back up and replace the vehicle's lines, as the window's OK buttons do;\n"
-    "                             VALUES is what the window's input row takes; --dry-run only shows\n"
-    "                             the old and the new lines\n"
+    "                             VALUES is what the window's input row takes; a line the game cannot\n"
+    "                             load is refused, and nothing is written, unless --force is given;\n"
+    "                             --dry-run only shows the old and the new lines and what is wrong\n"
     "  backups [VEHICLE]          the backups of each data file, newest first, with their times\n"
     "  restore BACKUP_NAME        put a backed-up line back, as the window's restore does\n"
+    "  check                      every line of the three data files that the game cannot load as\n"
+    "                             meant, as FILE:LINE: finding; exit code 1 when one has an error\n"
     "\n"
     "  -C GAME_FOLDER             work in GAME_FOLDER instead of the current folder\n"
     "  --help                     this text\n"
@@ -26,7 +29,8 @@ namespace {
 const std::map<std::string, Command, std::less<>> kCommands = {{"show", Command::Show},
                                                                {"replace", Command::Replace},
                                                                {"backups", Command::Backups},
-                                                               {"restore", Command::Restore}};
+                                                               {"restore", Command::Restore},
+                                                               {"check", Command::Check}};
 
 const std::map<std::string, FileKind, std::less<>> kValueOptions = {
     {"--handling", FileKind::Handling}, {"--vehicles", FileKind::Vehicles}, {"--carcols", FileKind::Carcols}};
@@ -56,8 +60,8 @@ void readReplaceOptions(Reader& in, Arguments& a) {
       inlineValue = option.substr(eq + 1);
       option.resize(eq);
     }
-    if (option == "--dry-run" && !inlineValue) {
-      a.dryRun = true;
+    if ((option == "--dry-run" || option == "--force") && !inlineValue) {
+      (option == "--force" ? a.force : a.dryRun) = true;
       continue;
     }
     auto kind = kValueOptions.find(option);
@@ -99,6 +103,7 @@ Arguments parseArguments(std::span<const std::string> args) {
     if (!in.done()) a.operand = in.take("VEHICLE");
     break;
   case Command::Restore: a.operand = in.take("BACKUP_NAME"); break;
+  case Command::Check:
   case Command::Help: break;
   }
   if (!in.done()) throw UsageError("unexpected " + in.peek());

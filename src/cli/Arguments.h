@@ -11,7 +11,7 @@
 
 namespace fw::cli {
 
-enum class Command { Help, Show, Replace, Backups, Restore };
+enum class Command { Help, Show, Replace, Backups, Restore, Check };
 
 struct Arguments {
   Command command = Command::Help;
@@ -19,6 +19,7 @@ struct Arguments {
   std::string operand;                              // VEHICLE or BACKUP_NAME, as given (UTF-8)
   std::array<std::optional<std::string>, 3> values; // per FileKind, as given (UTF-8)
   bool dryRun = false;
+  bool force = false; // write values that hold errors
 };
 
 // A command line that does not say what to do; exit code 2 with the usage text.

@@ -4,6 +4,7 @@
 #include "backup/RecordCheck.h"
 #include "backup/RecordWriter.h"
 #include "backup/Restore.h"
+#include "cli/FindingText.h"
 #include "cli/Vehicles.h"
 #include "common/Cp1251.h"
 #include "common/Errors.h"
@@ -18,6 +19,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 namespace fw::cli {
 namespace {
@@ -120,6 +122,32 @@ void show(const Arguments& a) {
   }
 }
 
+// The findings of each value, on stderr, or under its lines in a dry run; refuses values with an
+// error unless forced.
+void judgeValues(const Arguments& a, const MainState& s,
+                 const std::array<std::optional<std::string>, 3>& typed) {
+  bool errors = false;
+  for (FileKind k : kFileKinds) {
+    if (!typed[indexOf(k)]) continue;
+    const DataFileState& f = s.file(k);
+    if (a.dryRun) {
+      print(std::string(kindInfo(k).fileName) + ":" + lineNumber(f));
+      print("- " + cp1251::toUtf8(f.lines.at(std::atoll(f.lineIndex.c_str()))));
+      print("+ " + cp1251::toUtf8(replacementLine(s, k, *typed[indexOf(k)])));
+    }
+    for (const form::Finding& finding : checkTyped(s, k, *typed[indexOf(k)]).findings) {
+      errors |= finding.severity == form::Severity::Error;
+      const std::string text = located(finding, std::atoll(f.lineIndex.c_str()) + 1);
+      if (a.dryRun)
+        print(text);
+      else
+        platform::write(platform::Stream::Err, text + "\n");
+    }
+  }
+  if (errors && !a.force)
+    throw Failure("The game cannot load these lines: nothing was written. --force writes them all the same.");
+}
+
 void replace(const Arguments& a) {
   const Vehicle v = vehicleNamed(a.operand);
   // Every value is checked before the first file is touched.
@@ -134,16 +162,8 @@ void replace(const Arguments& a) {
     // for a row it could have known of.
     for (FileKind k : kFileKinds)
       if (named(k)) requireEnabled(s, k, s.file(k).writeButton);
-    if (a.dryRun) {
-      for (FileKind k : kFileKinds) {
-        if (!named(k)) continue;
-        const DataFileState& f = s.file(k);
-        print(std::string(kindInfo(k).fileName) + ":" + lineNumber(f));
-        print("- " + cp1251::toUtf8(f.lines.at(std::atoll(f.lineIndex.c_str()))));
-        print("+ " + cp1251::toUtf8(replacementLine(s, k, *typed[indexOf(k)])));
-      }
-      return;
-    }
+    judgeValues(a, s, typed);
+    if (a.dryRun) return;
     // One hold of the lock for all the files, and every file checked before the first is written:
     // another copy cannot slip in between them, and a file that would refuse the write stops the
     // command while nothing has changed.
@@ -164,6 +184,27 @@ void replace(const Arguments& a) {
       written += (written.empty() ? "" : ", ") + std::string(kindInfo(k).fileName);
     }
   });
+}
+
+// The files as they are on disk, every finding on stdout; the counts last, on stderr when there are
+// errors.
+void check() {
+  std::array<LineBuffer, 3> files;
+  for (FileKind k : kFileKinds)
+    files[indexOf(k)] = loadLines(FilePath::relative(kindInfo(k).relativeFile));
+  std::size_t counts[2] = {};
+  std::string out;
+  form::checkFiles(files, [&](const form::Finding& f) {
+    ++counts[static_cast<std::size_t>(f.severity)];
+    out += located(f, f.line) + "\n";
+    // A broken file of a million lines is written as it is judged, in large pieces.
+    if (out.size() > 65536) platform::write(platform::Stream::Out, std::exchange(out, {}));
+  });
+  platform::write(platform::Stream::Out, out);
+  const std::string summary =
+      std::to_string(counts[0]) + " errors, " + std::to_string(counts[1]) + " warnings.";
+  if (counts[0]) throw Failure(summary);
+  print(summary);
 }
 
 // The time a dated list gives the backup: its line is the name, ten blanks and the time, unless
@@ -217,6 +258,7 @@ void runCommand(const Arguments& a) {
   case Command::Replace: return replace(a);
   case Command::Backups: return backups(a);
   case Command::Restore: return restore(a);
+  case Command::Check: return check();
   case Command::Help: break;
   }
   platform::write(platform::Stream::Out, kUsage);

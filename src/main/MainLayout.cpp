@@ -44,14 +44,17 @@ constexpr std::array kControls = {
     Control{"Edit2", K::Edit, "GroupBox2", 8, 16, 409, 21, nullptr},
     Control{"Button5", K::Button, "GroupBox2", 424, 16, 75, 21, "ОК"},
     Control{"Label2", K::Label, "GroupBox2", 8, 40, 0, 0, nullptr},
+    Control{"handlingVerdict", K::Verdict, "GroupBox2", 96, 0, 403, 14, nullptr}, // beside the caption
     Control{"GroupBox3", K::GroupBox, nullptr, 8, 384, 513, 65, "vehicles "},
     Control{"Edit3", K::Edit, "GroupBox3", 8, 16, 409, 21, nullptr},
     Control{"Button6", K::Button, "GroupBox3", 424, 16, 75, 21, "ОК"},
     Control{"Label3", K::Label, "GroupBox3", 8, 40, 0, 0, nullptr},
+    Control{"vehiclesVerdict", K::Verdict, "GroupBox3", 96, 0, 403, 14, nullptr}, // beside the caption
     Control{"GroupBox4", K::GroupBox, nullptr, 8, 456, 513, 65, "carcols "},
     Control{"Edit4", K::Edit, "GroupBox4", 8, 16, 409, 21, nullptr},
     Control{"Button7", K::Button, "GroupBox4", 424, 16, 75, 21, "ОК"},
     Control{"Label4", K::Label, "GroupBox4", 8, 40, 0, 0, nullptr},
+    Control{"carcolsVerdict", K::Verdict, "GroupBox4", 96, 0, 403, 14, nullptr}, // beside the caption
     Control{"Label5", K::RedLabel, "GroupBox4", 320, 17, 0, 0, nullptr},
 
     Control{"PageControl1", K::PageControl, nullptr, 528, 8, 321, 513, nullptr},
@@ -97,6 +100,12 @@ QWidget* create(const Control& c, QWidget* parent) {
     combo->setCompleter(nullptr);
     combo->setMaxVisibleItems(8);
     return combo;
+  }
+  case K::Verdict: {
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
   }
   case K::Label:
   case K::RedLabel: {

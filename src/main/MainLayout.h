@@ -24,6 +24,9 @@ inline constexpr std::array<const char*, 4> lookupButton = {"Button1", "Button2"
 inline constexpr std::array<const char*, 3> input = {"Edit2", "Edit3", "Edit4"};
 inline constexpr std::array<const char*, 3> writeButton = {"Button5", "Button6", "Button7"};
 inline constexpr std::array<const char*, 3> hint = {"Label2", "Label3", "Label4"};
+// The program's own: each input row's verdict on the line it would write.
+inline constexpr std::array<const char*, 3> verdict = {"handlingVerdict", "vehiclesVerdict",
+                                                       "carcolsVerdict"};
 inline constexpr std::array<const char*, 3> backupNames = {"ComboBox5", "ComboBox6", "ComboBox7"};
 inline constexpr std::array<const char*, 3> restoreButton = {"Button12", "Button13", "Button14"};
 inline constexpr std::array<const char*, 3> datedList = {"Memo6", "Memo7", "Memo8"};
@@ -42,6 +45,7 @@ enum class Kind {
   Button,
   Label,    // sized to its text
   RedLabel, // as Label, 10-point bold red
+  Verdict,  // a label of fixed size, its text at the right
   Edit,     // single-line text
   Log,      // read-only multi-line text, black background, lime text
   Memo,     // editable multi-line text

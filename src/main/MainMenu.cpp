@@ -1,9 +1,13 @@
 // The main menu of the main window and its commands: the viewers, the stock copies, the settings,
 // the about box, the read-only hint and exit.
+#include "common/FileKinds.h"
 #include "common/Files.h"
 #include "main/MainWindow.h"
+#include "records/LineCheck.h"
 #include "windows/AboutBox.h"
 #include "windows/Dialogs.h"
+#include "windows/FindingText.h"
+#include "windows/FindingsWindow.h"
 #include "windows/SettingsWindow.h"
 #include "windows/Text.h"
 #include "windows/ViewerWindow.h"
@@ -51,6 +55,7 @@ void MainWindow::createMenu() {
        [this] { saveStockCopy(FileKind::Vehicles); });
   item(file, "saveStockCarcols", "Сохранить стандартный carcols.dat как...",
        [this] { saveStockCopy(FileKind::Carcols); });
+  item(file, "checkGameFiles", "Проверить файлы игры", [this] { checkGameFiles(); });
   file->addSeparator();
   item(file, "exit", "Выход", [this] { close(); });
 
@@ -76,6 +81,32 @@ void MainWindow::saveStockCopy(fw::FileKind k) {
     // The dialog keeps the chosen path even when the file then cannot be written.
     remembered = *chosen;
     fw::saveLines(chosenPath(*chosen), stockCopies[fw::indexOf(k)]);
+  });
+}
+
+// The files as they are on disk, whatever this window holds; a broken file of a million lines shows
+// its first findings and how many more it has.
+void MainWindow::checkGameFiles() {
+  run([this] {
+    std::array<fw::LineBuffer, 3> files;
+    for (fw::FileKind k : fw::kFileKinds)
+      files[fw::indexOf(k)] =
+          fw::loadLines(fw::FilePath::under(state_.startDirectory, fw::kindInfo(k).dataFile));
+    constexpr qsizetype kShown = 1000;
+    QStringList lines;
+    std::array<qsizetype, 2> counts{};
+    fw::form::checkFiles(files, [&](const fw::form::Finding& f) {
+      ++counts[static_cast<std::size_t>(f.severity)];
+      if (lines.size() < kShown) lines << fw::located(f);
+    });
+    if (counts[0] + counts[1] > kShown)
+      lines << QString::fromUtf8("… и ещё %1").arg(counts[0] + counts[1] - kShown);
+    lines.prepend(
+        counts[0] + counts[1] == 0
+            ? QString::fromUtf8("Ошибок нет: игра загрузит handling.dat, vehicles.ide и carcols.dat.")
+            : QString::fromUtf8("Ошибок: %1, предупреждений: %2.").arg(counts[0]).arg(counts[1]));
+    if (!findings_) findings_ = new FindingsWindow(this);
+    findings_->showText(lines.join(QLatin1Char('\n')));
   });
 }
 

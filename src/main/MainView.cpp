@@ -1,6 +1,9 @@
 #include "main/MainView.h"
 
+#include "backup/RecordWriter.h"
+#include "common/FileKinds.h"
 #include "main/MainLayout.h"
+#include "windows/FindingText.h"
 #include "windows/Text.h"
 
 #include <QComboBox>
@@ -90,6 +93,9 @@ MainView::MainView(const QHash<QString, QWidget*>& w, MainState& s) : s_(s) {
     buttons_.push_back({find<QPushButton>(w, names::restoreButton[i]), &f.restoreButton});
     inputs_.push_back({find<QLineEdit>(w, names::input[i]), &f.input});
     labels_.push_back({find<QLabel>(w, names::hint[i]), &f.hint});
+    verdicts_[i] = find<QLabel>(w, names::verdict[i]);
+    verdicts_[i]->setAccessibleName(QString::fromUtf8("Проверка строки ") +
+                                    QLatin1String(kindInfo(k).fileName));
   }
   for (const Combo& c : combos_)
     texts_.push_back({c.box->objectName(), bindText(c.box, c.state->text)});
@@ -135,6 +141,8 @@ void MainView::render() {
     if (in.edit->isEnabled() != in.state->enabled) in.edit->setEnabled(in.state->enabled);
   for (std::size_t i = combos_.size(); i < texts_.size(); ++i)
     texts_[i].binding.render();
+  for (FileKind k : kFileKinds)
+    renderVerdict(k);
   for (Label& l : labels_) {
     QString wanted = toQString(*l.text);
     if (l.label->text() != wanted) {
@@ -163,6 +171,37 @@ void MainView::renderCombo(const Combo& c, TextBinding& text) {
       c.box->addItem(toQString(item));
   }
   text.renderAlways();
+}
+
+// Advice on the line the row's OK would write, in words and a colour; a screen reader finds the
+// words in the label's and the input field's description.
+void MainView::renderVerdict(FileKind k) {
+  QLineEdit* edit = inputs_[indexOf(k)].edit;
+  const InputState& input = s_.file(k).input;
+  QString text;
+  QColor colour(0, 128, 0);
+  if (!input.enabled || edit->text().isEmpty()) {
+    // no verdict where nothing is typed or the row is closed
+  } else if (!fromQString(edit->text())) { // the state holds what came before it
+    text = QString::fromUtf8("Ошибка: символы, которых нет в кодировке Windows-1251");
+    colour = Qt::red;
+  } else {
+    const form::Verdict v = checkTyped(s_, k, input.text);
+    text = verdictText(v);
+    const auto error = [](const form::Finding& f) { return f.severity == form::Severity::Error; };
+    if (!v.findings.empty())
+      colour =
+          std::any_of(v.findings.begin(), v.findings.end(), error) ? QColor(Qt::red) : QColor(170, 85, 0);
+  }
+  QLabel* label = verdicts_[indexOf(k)];
+  if (label->accessibleDescription() == text) return;
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, colour);
+  label->setPalette(palette);
+  label->setText(label->fontMetrics().elidedText(text, Qt::ElideRight, label->width()));
+  label->setToolTip(text);
+  label->setAccessibleDescription(text);
+  edit->setAccessibleDescription(text);
 }
 
 void MainView::renderLog() {

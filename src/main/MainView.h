@@ -59,6 +59,7 @@ private:
 
   void renderCombo(const Combo& c, TextBinding& text);
   void renderLog();
+  void renderVerdict(FileKind k);
 
   MainState& s_;
   bool rendering_ = false;
@@ -67,6 +68,7 @@ private:
   std::vector<Button> buttons_;
   std::vector<Input> inputs_;
   std::vector<Label> labels_;
+  std::array<QLabel*, 3> verdicts_{};
   std::vector<Text> texts_; // the seven lists' texts, the three inputs, the three dated lists
   QPlainTextEdit* log_ = nullptr;
   LineBuffer shownLog_;

@@ -173,6 +173,9 @@ void MainWindow::connectControls() {
     const std::size_t i = fw::indexOf(k);
     connect(button(names::writeButton[i]), &QAbstractButton::clicked, this, [this, k] { writeLine(k); });
     connect(button(names::restoreButton[i]), &QAbstractButton::clicked, this, [this, k] { restoreLine(k); });
+    // The row's verdict follows every keystroke.
+    connect(qobject_cast<QLineEdit*>(controls_.value(QString::fromLatin1(names::input[i]))),
+            &QLineEdit::textEdited, this, [this] { run([] {}); });
   }
   // The launchers read the program paths, never what the user typed in this window.
   connect(button(names::archiveEditorButton), &QAbstractButton::clicked, this,

@@ -17,6 +17,7 @@
 #include <memory>
 
 class ViewerWindow;
+class FindingsWindow;
 class AboutBox;
 class SettingsWindow;
 
@@ -72,6 +73,7 @@ private:
   void launch(const std::string& commandLine);
   void showViewer(fw::FileKind k);
   void saveStockCopy(fw::FileKind k);
+  void checkGameFiles();
   void showSettings();
   void showAbout();
   void explainUnsavedChanges();
@@ -87,6 +89,7 @@ private:
   std::array<ViewerWindow*, 3> viewers_{};
   AboutBox* about_ = nullptr;
   SettingsWindow* settings_ = nullptr;
+  FindingsWindow* findings_ = nullptr; // made when first needed, a child of this window
   // The path each stock copy's save dialog offers next.
   std::array<QString, 3> saveDialogPaths_;
 };

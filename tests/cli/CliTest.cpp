@@ -51,8 +51,8 @@ TEST(Cli, replaceLeavesTheFolderAsTheWindowsButtonsDo) {
     selectCategory(byWindow.s, category), vehicleListChanged(byWindow.s), byWindow.lookUp(entry, category);
     for (FileKind k : kFileKinds)
       EXPECT_EQ(byWindow.write(k, cp1251::fromUtf8(values[indexOf(k)])), "");
-    const Cli r = cli({"-C", byCli.folder.str(), "replace", name, "--handling", values[0], "--vehicles",
-                       values[1], "--carcols", values[2]});
+    const Cli r = cli({"-C", byCli.folder.str(), "replace", name, "--force", "--handling", values[0],
+                       "--vehicles", values[1], "--carcols", values[2]}); // lines the game cannot load
     EXPECT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(r.out, byWindow.log(logged, "\n"));
   }
@@ -79,10 +79,13 @@ TEST(Cli, failuresGiveTheirExitCodeAndMessageAndChangeNothing) {
       {nullptr, "replace BANSHEE --dry-run", 2, "replace needs --handling"},
       {nullptr, "frobnicate BANSHEE", 2, "unknown command frobnicate"},
       {nullptr, "restore handling_BANSHEE_x.hb", 1, "\"handling_BANSHEE_x.hb\" is no backup name"},
-      {nullptr, "replace BANSHEE --handling=1 --dry-run", 0, "\n+ BANSHEE 1\n"}};
+      {nullptr, "replace BANSHEE --handling=1 --dry-run --force", 0,
+       "\n+ BANSHEE 1\nhandling.dat:230: error: 1 values where 36 belong\n"},
+      {nullptr, "replace BANSHEE --vehicles 'car, BANSHEE' --carcols '45,0, 149'", 1,
+       "carcols.dat:190: error: 3 colour indices do not make whole combinations of 2\n"}};
   for (const auto& c : cases) {
     StockGame game; // with a backup of BANSHEE's line, and another vehicle's line under its name
-    EXPECT_EQ(cli({"-C", game.folder.str(), "replace", "BANSHEE", "--handling", "1"}).code, 0);
+    EXPECT_EQ(cli({"-C", game.folder.str(), "replace", "BANSHEE", "--force", "--handling", "1"}).code, 0);
     game.folder.write("backup/handling/handling_BANSHEE_19.hb", "ADMIRAL 1\r\n");
     game.folder.makeReadOnly("common/data/handling.dat");
     const auto before = game.undated();
@@ -98,7 +101,7 @@ TEST(Cli, failuresGiveTheirExitCodeAndMessageAndChangeNothing) {
   }
   StockGame game;
   for (const char* vehicle : {"BANSHEE", "ADMIRAL"})
-    cli({"-C", game.folder.str(), "replace", vehicle, "--handling", "1"});
+    cli({"-C", game.folder.str(), "replace", vehicle, "--force", "--handling", "1"});
   game.folder.write("backup/hblist.txt",
                     "handling_ADMIRAL_2.hb          today\r\nhandling_BANSHEE_1.hb  then\r\n");
   EXPECT_EQ(cli({"-C", game.folder.str(), "backups"}).out +
@@ -119,7 +122,7 @@ TEST(Cli, replaceChangesAllItsFilesOrNone) {
     StockGame game;
     arrange(game.folder);
     const auto before = game.files();
-    const Cli r = cli({"-C", game.folder.str(), "replace", "BANSHEE", "--handling", "1", "--carcols", "1,1"});
+    const Cli r = cli({"-C", game.folder.str(), "replace", "BANSHEE", "--force", "--handling", "1", "--carcols", "1,1"});
     EXPECT_EQ(r.code, 1) << path;
     EXPECT_EQ(r.err, "Cannot create file " + game.folder.str() + path);
     EXPECT_EQ(game.files(), before) << path;
@@ -134,8 +137,33 @@ TEST(Cli, namesTheFileAndTheMarkerOrThePathThatStoppedIt) {
       cli({"-C", game.folder.str(), "show", "BANSHEE"}).err,
       "handling.dat has no line with \";------- bikes\", which ends the part of it that is searched.\n");
   fs::remove_all(other.folder.path("backup/handling"));
-  EXPECT_EQ(cli({"-C", other.folder.str(), "replace", "BANSHEE", "--handling", "1"}).err,
-            "Cannot create file " + other.folder.str() + "//backup//handling//handling_BANSHEE_1.hb.\n");
+  EXPECT_EQ(cli({"-C", other.folder.str(), "replace", "BANSHEE", "--force", "--handling", "1"}).err,
+            "handling.dat:230: error: 1 values where 36 belong\nCannot create file " + other.folder.str() +
+                "//backup//handling//handling_BANSHEE_1.hb.\n");
+}
+
+TEST(Cli, checkNamesEachLineTheGameCannotLoadAndFailsOnErrors) {
+  StockGame game;
+  const std::string folder = game.folder.str();
+  EXPECT_EQ(cli({"-C", folder, "check"}).out, "0 errors, 0 warnings.\n") << "the stock copies";
+  cli({"-C", folder, "replace", "BANSHEE", "--force", "--handling", "1", "--vehicles",
+       "car, NIGHTFALL, NIGHTFALL, STD_LOW, null, 30, 999, 0.2968, 0.2968, -1, 1.5, 3, 0", "--carcols",
+       "0,0,0"});
+  const Cli broken = cli({"-C", folder, "check"});
+  EXPECT_EQ(broken.code, 1);
+  EXPECT_EQ(broken.out, "handling.dat:230: error: 2 values where 37 belong\n"
+                        "vehicles.ide:26: error: field handling: handling.dat has no line \"NIGHTFALL\"\n"
+                        "carcols.dat:190: error: 3 colour indices do not make whole combinations of 2\n");
+  EXPECT_EQ(broken.err, "3 errors, 0 warnings.\n");
+  // The broken line is no reference for its repair: its neighbours have the documented layout. A
+  // warning does not stop the write.
+  const Cli repaired =
+      cli({"-C", folder, "replace", "BANSHEE", "--handling",
+           "60000.0 1.6 85 0.0 0.05 -0.12 0.5 6 0.34 1.2 215.0 1.15 0.50 0.86 33.0 1.72 1.30 17.0 "
+           "0.10 0.47 1.60 1.34 1.78 0.09 -0.13 0.02 0.49 0.05 0.85 0.92 1.36 1.62 0.22 1 2 3"});
+  EXPECT_EQ(repaired.code, 0);
+  EXPECT_EQ(repaired.err, "handling.dat:230: warning: field B: 60000.0 is outside 1.0 to 50000.0\n");
+  EXPECT_NE(game.folder.read("common/data/handling.dat").find("\nBANSHEE 60000.0 1.6 "), std::string::npos);
 }
 
 // The window's stamps come from the same function: its tests see C.UTF-8's form.
@@ -146,7 +174,7 @@ TEST(Cli, stampsBackupsAsTheEnvironmentsLocaleOrInRussian) {
       {"LC_ALL=C.UTF-8", "12/06/26 10:00:00"}};
   for (auto [environment, stamp] : cases) {
     StockGame game;
-    cli({"-C", game.folder.str(), "replace", "BANSHEE", "--handling", "1"}, "",
+    cli({"-C", game.folder.str(), "replace", "BANSHEE", "--force", "--handling", "1"}, "",
         std::string(environment) +
             " FAKETIME_DONT_FAKE_MONOTONIC=1 ASAN_OPTIONS=$ASAN_OPTIONS:verify_asan_link_order=0 faketime -f "
             "'2026-12-06 10:00:00'");
@@ -160,7 +188,7 @@ TEST(Cli, stampsBackupsAsTheEnvironmentsLocaleOrInRussian) {
 TEST(Cli, aReaderThatWentAwayNeitherStopsNorFailsTheChange) {
   StockGame game;
   const std::string line = "{ sleep 0.2; " FLEETWICK_CLI " -C '" + game.folder.str() +
-                           "' replace BANSHEE --handling 5; echo $? >'" + game.folder.at("code") +
+                           "' replace BANSHEE --force --handling 5; echo $? >'" + game.folder.at("code") +
                            "'; } | true";
   ASSERT_EQ(std::system(line.c_str()), 0);
   EXPECT_EQ(game.folder.read("code"), "0\n");
@@ -173,7 +201,7 @@ TEST(Cli, theWindowAndAScriptWritingInTurnLoseNothing) {
     StockGame game;
     game.start(), game.lookUp("ADMIRAL");
     if (windowFirst) game.write(FileKind::Handling, "7");
-    EXPECT_EQ(cli({"-C", game.folder.str(), "replace", "BANSHEE", "--handling", "7"}).code, 0);
+    EXPECT_EQ(cli({"-C", game.folder.str(), "replace", "BANSHEE", "--force", "--handling", "7"}).code, 0);
     if (!windowFirst) game.write(FileKind::Handling, "7");
     const std::string handling = game.folder.read("common/data/handling.dat");
     for (const char* line : {"\nADMIRAL 7\r", "\nBANSHEE 7\r"})

@@ -13,7 +13,7 @@ mkdir -p "$game/common/data" "$game/backup/"{handling,vehicles,carcols} &&
   cp "$stock/handling.dat" "$stock/vehicles.ide" "$stock/carcols.dat" "$game/common/data/" || exit 1
 vehicles=(ADMIRAL BANSHEE BENSON BIFF BLISTA BOBCAT COMET INFERNUS) scripts=() failed=0
 for v in "${vehicles[@]}"; do
-  (cd "$game" && "$@" replace "$v" --handling "7 $v") >"$work/$v.log" 2>&1 &
+  (cd "$game" && "$@" replace "$v" --force --handling "7 $v") >"$work/$v.log" 2>&1 &
   scripts+=($!)
 done
 wait "${scripts[@]}"

@@ -87,7 +87,7 @@ undate() { perl -i -pe 's/^(\S+ {10})(.*)/$1 . ($2 =~ tr{0-9}{9}r)/e' "$1/backup
 expect() {
   expected=$out/expected
   make_game "$expected" && make_backup "$expected"
-  (cd "$expected" && "$@" replace ADMIRAL --handling "1700.0 2.5 0.0") | tr -d '\r' >"$out/expected.log" ||
+  (cd "$expected" && "$@" replace ADMIRAL --force --handling "1700.0 2.5 0.0") | tr -d '\r' >"$out/expected.log" ||
     fail "fleetwick-cli cannot make the expected folder"
   undate "$expected"
 }

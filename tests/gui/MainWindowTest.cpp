@@ -2,6 +2,7 @@
 // text the code page cannot hold, the menu and the real dialogs.
 #include "WindowTest.h"
 #include "windows/ErrorGuard.h"
+#include "windows/FindingsWindow.h"
 #include "windows/ViewerWindow.h"
 
 #include <QDir>
@@ -31,7 +32,12 @@ TEST_F(WindowTest, looksUpWritesAndRestoresThroughTheWidgets) {
       text("ComboBox1") + text("Label1") + text("Label2"),
       QStringLiteral(
           "ADMIRALADMIRALВводите сразу значения для автомобиля, без ADMIRAL и пробела перед первым числом!"));
-  type("Edit2", QStringLiteral("9.0 Ж"));
+  type("Edit2", QStringLiteral("1 2 3")); // as many values as ADMIRAL's line has
+  EXPECT_EQ(text("handlingVerdict"), QStringLiteral("Верно: значений 3 из 3"));
+  widget<QLineEdit>("Edit2")->selectAll();
+  type("Edit2", QStringLiteral("9.0 Ж")); // the verdict is advice: the OK writes this all the same
+  EXPECT_EQ(text("handlingVerdict") + QLatin1Char('|') + widget("Edit2")->accessibleDescription(),
+            QStringLiteral("Ошибка: значений 2 из 3|Ошибка: значений 2 из 3"));
   menu("viewHandling"); // an open viewer follows the write
   click("Button5");
   EXPECT_EQ(game.read("common/data/handling.dat"),
@@ -105,7 +111,9 @@ TEST_F(WindowTest, textOutsideTheCodePageBlocksOnlyTheCommandsThatUseIt) {
   click("Button6");
   EXPECT_EQ(dialogs.messages,
             QStringList{QStringLiteral("Текст содержит символы, которых нет в кодировке Windows-1251.")});
-  EXPECT_EQ(text("Edit3"), QStringLiteral("x 中")) << "the refused text stays";
+  EXPECT_EQ(text("Edit3") + text("vehiclesVerdict"),
+            QStringLiteral("x 中Ошибка: символы, которых нет в кодировке Windows-1251"))
+      << "the refused text stays";
   EXPECT_FALSE(game.has("backup/vblistb.txt"));
   widget<QPlainTextEdit>("Memo7")->setPlainText(QStringLiteral("中"));
   widget<QComboBox>("ComboBox6")->setEditText(QStringLiteral("中"));
@@ -143,6 +151,13 @@ TEST_F(WindowTest, menuAndLaunchersShowViewersWriteStockCopiesStartProgramsAndEx
   EXPECT_EQ(dialogs.offered, (QStringList{QStringLiteral("vehicles.ide") + all, target + all, target + all}));
   EXPECT_EQ(dialogs.errors,
             QStringList{QString::fromStdString("Cannot create file " + game.at("Mods/x") + ".")});
+  menu("checkGameFiles"); // the files on disk, each finding after its file and line
+  auto* findings = windows->main->findChild<FindingsWindow*>();
+  ASSERT_TRUE(findings);
+  EXPECT_EQ(findings->text(),
+            QStringLiteral("Ошибок: 2, предупреждений: 0.\nhandling.dat:3: ошибка: значений 2 из 4\n"
+                           "carcols.dat:2: ошибка: поле red: «admiral» — не целое число"));
+  findings->close();
   menu("whyNotSaved");
   click("Button8"); // no path set
   click("Button9"); // a command line with Cyrillic letters

@@ -1,0 +1,129 @@
+#include "records/GameFileForm.h"
+
+#include "records/FieldText.h"
+
+namespace fw::form {
+namespace {
+
+using V = Value;
+
+constexpr Field kHandling[] = {
+    {"A", V::Text},
+    {"B", V::Decimal, "1.0..50000.0", 1.0, 50000.0},
+    {"C", V::Decimal, "0.0..20.0", 0.0, 20.0},
+    {"D", V::Decimal, "10..120", 10, 120},
+    {"E", V::Decimal, "-10.0..10.0", -10.0, 10.0},
+    {"F", V::Decimal, "-10.0..10.0", -10.0, 10.0},
+    {"G", V::Decimal, "-10.0..10.0", -10.0, 10.0},
+    {"H", V::Decimal, "0.0..1.0", 0.0, 1.0},
+    {"I", V::Decimal, "1..6", 1, 6},
+    {"J", V::Decimal, "0.01..2.0", 0.01, 2.0},
+    {"K", V::Decimal, "0.0..10.0", 0.0, 10.0},
+    {"L", V::Decimal, "10.0..400.0", 10.0, 400.0},
+    {"M", V::Decimal, "0.01..10.0", 0.01, 10.0},
+    {"N", V::Decimal, "0.0..1.0", 0.0, 1.0},
+    {"O", V::Decimal, "0.0..1.0", 0.0, 1.0},
+    {"P", V::Decimal, "10.0..60.0", 10.0, 60.0},
+    {"Q", V::Decimal, "0.0..3.0", 0.0, 3.0},
+    {"R", V::Decimal, "0.0..3.0", 0.0, 3.0},
+    {"S", V::Decimal, "5.0..30.0", 5.0, 30.0},
+    {"T", V::Decimal, "0.0..0.5", 0.0, 0.5},
+    {"U", V::Decimal, "0.0..1.0", 0.0, 1.0},
+    {"V", V::Decimal, "0.0..5.0", 0.0, 5.0},
+    {"W", V::Decimal, "0.0..3.0", 0.0, 3.0},
+    {"X", V::Decimal, "0.0..3.0", 0.0, 3.0},
+    {"Y", V::Decimal, "0.0..1.0", 0.0, 1.0},
+    {"Z", V::Decimal, "-1.0..0.0", -1.0, 0.0},
+    {"AA", V::Decimal, "-0.5..0.5", -0.5, 0.5},
+    {"AB", V::Decimal, "0.0..1.0", 0.0, 1.0},
+    {"AC", V::Decimal, "0.0..1.0", 0.0, 1.0},
+    {"AD", V::Decimal, "0.0..10.0", 0.0, 10.0},
+    {"AE", V::Decimal, "0.0..10.0", 0.0, 10.0},
+    {"AF", V::Decimal, "0.0..10.0", 0.0, 10.0},
+    {"AG", V::Decimal, "0.0..10.0", 0.0, 10.0},
+    {"AH", V::Decimal, "0.0..1.0", 0.0, 1.0},
+    {"AI", V::Decimal},
+    {"AJ", V::Hexadecimal},
+    {"AK", V::Hexadecimal},
+};
+
+// The layouts after the aircraft: an identifier, then numbers without documented ranges.
+constexpr Field kSpecialHandling[] = {
+    {"A", V::Text},    {"B", V::Decimal}, {"C", V::Decimal}, {"D", V::Decimal}, {"E", V::Decimal},
+    {"F", V::Decimal}, {"G", V::Decimal}, {"H", V::Decimal}, {"I", V::Decimal}, {"J", V::Decimal},
+    {"K", V::Decimal}, {"L", V::Decimal}, {"M", V::Decimal}, {"N", V::Decimal}, {"O", V::Decimal}};
+
+// The column list names "wheel scale" once but holds two values in it, front and rear.
+constexpr Field kModels[] = {
+    {"model name", V::Text},
+    {"texture dictionary", V::Text},
+    {"type", V::VehicleType},
+    {"handling", V::HandlingId},
+    {"game name", V::Text},
+    {"animations", V::Text},
+    {"audio", V::Text},
+    {"frequency", V::Decimal},
+    {"maximum", V::Decimal},
+    {"wheel scale front", V::Decimal},
+    {"wheel scale rear", V::Decimal},
+    {"wheel type", V::Decimal},
+    {"lod multiplier", V::Decimal},
+    {"swankness", V::Decimal, "1..5", 1, 5},
+    {"flags", V::Text}, // flag names, or 0 for none
+};
+
+constexpr Field kTextureParents[] = {{"child", V::Text}, {"parent", V::Text}};
+constexpr Field kColours[] = {{"red", V::Whole, "0..255", 0, 255},
+                              {"green", V::Whole, "0..255", 0, 255},
+                              {"blue", V::Whole, "0..255", 0, 255}};
+constexpr Field kModelName[] = {{"model name", V::Text}};
+
+// In the order of Section, after Outside.
+constexpr Layout kLayouts[] = {
+    {kHandling, 0, true},
+    {std::span(kSpecialHandling).first(15)}, // boats
+    {std::span(kSpecialHandling).first(12)}, // bikes
+    {std::span(kSpecialHandling).first(13)}, // aircraft
+    {kModels},
+    {kTextureParents},
+    {kColours},
+    {kModelName, 2},
+    {kModelName, 4},
+};
+
+} // namespace
+
+const Layout* layoutOf(Section s) {
+  return s == Section::Outside ? nullptr : &kLayouts[static_cast<std::size_t>(s) - 1];
+}
+
+Section firstSection(FileKind k) { return k == FileKind::Handling ? Section::Handling : Section::Outside; }
+
+std::optional<Section> sectionBegunBy(FileKind k, std::string_view line) {
+  if (k == FileKind::Handling) {
+    if (line.starts_with(";-------")) return Section::Handling;
+    if (line.starts_with("; For Boats:")) return Section::BoatHandling;
+    if (line.starts_with("; For Bikes:")) return Section::BikeHandling;
+    if (line.starts_with("; For Aircraft:")) return Section::AircraftHandling;
+    return std::nullopt;
+  }
+  const std::string_view word = content(k, line);
+  if (word == "end") return Section::Outside;
+  if (k == FileKind::Vehicles) {
+    if (word == "cars") return Section::Models;
+    if (word == "txdp") return Section::TextureParents;
+  } else {
+    if (word == "col") return Section::Colours;
+    if (word == "car") return Section::ColourPairs;
+    if (word == "car4") return Section::ColourQuads;
+  }
+  return std::nullopt;
+}
+
+std::string_view content(FileKind k, std::string_view line) {
+  if (k == FileKind::Carcols) return trimmed(line.substr(0, line.find('#')));
+  line = trimmed(line);
+  return line.starts_with(k == FileKind::Handling ? ';' : '#') ? std::string_view() : line;
+}
+
+} // namespace fw::form

@@ -1,0 +1,64 @@
+// The form of the game's three data files as the stock copies' own header comments document it:
+// the sections of each file, the layout of a section's lines, what each field holds and the range
+// the game keeps it in.
+#pragma once
+
+#include "common/MainState.h"
+
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace fw::form {
+
+enum class Value {
+  Text,        // any text but none
+  Decimal,     // an optional sign, digits, an optional fraction
+  Hexadecimal, // flags
+  Whole,       // colour components and colour indices
+  VehicleType, // one of kVehicleTypes
+  HandlingId,  // the identifier of a line of handling.dat
+};
+
+struct Field {
+  const char* name; // the letter or the column name the file gives it
+  Value value;
+  const char* range = nullptr; // the documented range as the file writes its ends, "low..high"
+  double low = 0, high = 0;
+};
+
+enum class Section {
+  Outside,      // between sections or in one this program does not know: not judged
+  Handling,     // the lines of every vehicle, fields A to AK
+  BoatHandling, // after "; For Boats:"
+  BikeHandling, // after "; For Bikes:"
+  AircraftHandling,
+  Models,         // vehicles.ide "cars"
+  TextureParents, // vehicles.ide "txdp"
+  Colours,        // carcols.dat "col", the colour table
+  ColourPairs,    // carcols.dat "car"
+  ColourQuads,    // carcols.dat "car4"
+};
+
+struct Layout {
+  std::span<const Field> fields; // a combination section documents only its leading model name
+  std::size_t group = 0;         // a combination section's indices per combination
+  bool zeroMeansUnused = false;  // "write 0 where it does not apply": 0 is in every range
+};
+
+inline constexpr std::size_t kMostCombinations = 8;
+inline constexpr std::string_view kVehicleTypes[] = {"car", "bike", "heli", "boat", "train"};
+
+// handling.dat separates fields by blanks and tabs, the others by commas.
+inline bool blankSeparated(FileKind k) { return k == FileKind::Handling; }
+// Null for a section whose lines are not judged.
+const Layout* layoutOf(Section s);
+// Where a file's lines are before any section line.
+Section firstSection(FileKind k);
+// The section a line begins, or nothing where it begins none.
+std::optional<Section> sectionBegunBy(FileKind k, std::string_view line);
+// The line without its comment and the blanks around it: empty for a comment or a blank line.
+std::string_view content(FileKind k, std::string_view line);
+
+} // namespace fw::form

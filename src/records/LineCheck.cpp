@@ -1,0 +1,366 @@
+#include "records/LineCheck.h"
+
+#include "records/FieldText.h"
+#include "records/GameFileForm.h"
+#include "records/Identifiers.h"
+
+#include <algorithm>
+#include <charconv>
+#include <optional>
+
+namespace fw::form {
+namespace {
+
+// What a section's lines are judged by.
+struct Reference {
+  const Layout* layout = nullptr; // the documented layout; null where the lines have another one
+  std::size_t fields = 0;         // the fields a line needs; 0 where combinations make it free
+  std::string_view line;          // without a documented layout: a line whose numbers a line repeats
+};
+
+struct Surroundings {
+  std::size_t colours = 0;
+  std::function<bool(std::string_view)> knowsHandling; // unset: not looked up
+  std::vector<std::string_view>* gathered = nullptr;   // takes handling.dat's identifiers as they are judged
+};
+
+// Judges lines one by one, each in one pass over its fields. A field's findings are held until the
+// line's number of fields is known: where it is wrong, that alone is reported.
+class LineJudge {
+public:
+  LineJudge(FileKind k, const Surroundings& around, Report report)
+      : k_(k), blanks_(blankSeparated(k)), around_(around), report_(std::move(report)) {}
+
+  // Answers the line's number of fields.
+  std::size_t judge(std::int64_t line, std::string_view text, const Reference& ref) {
+    line_ = line;
+    held_.clear();
+    comma_ = {};
+    Fields fields(text, blanks_), expected(ref.line, blanks_);
+    std::size_t n = 0;
+    for (std::string_view value, model; fields.next(value); ++n) {
+      if (n == 0) first_ = value;
+      if (ref.fields && n >= ref.fields) continue; // too many: only counted
+      if (!ref.layout)
+        judgeLike(n + 1, value, expected.next(model) ? model : std::string_view());
+      else if (n < ref.layout->fields.size())
+        judgeField(ref.layout->fields[n], value, ref.layout->zeroMeansUnused);
+      else
+        judgeIndex(n + 1, value);
+    }
+    if (comma_.data()) { // explains all else
+      emit("", Problem::Comma, comma_);
+      return n;
+    }
+    if (ref.fields && n != ref.fields) {
+      emit("", Problem::FieldCount, std::to_string(n), std::to_string(ref.fields));
+      return n;
+    }
+    if (const std::size_t group = ref.layout ? ref.layout->group : 0) {
+      const std::size_t indices = n - std::min(n, ref.layout->fields.size());
+      if (indices % group)
+        emit("", Problem::PartCombination, std::to_string(indices), std::to_string(group));
+      else if (indices / group > kMostCombinations)
+        emit("", Problem::TooManyCombinations, std::to_string(indices / group),
+             std::to_string(kMostCombinations));
+    }
+    for (const Finding& f : held_)
+      report_(f);
+    return n;
+  }
+
+  // The first field of the line judged last.
+  std::string_view first() const { return first_; }
+
+private:
+  Finding finding(std::string field, Problem p, std::string_view found, std::string expected) const {
+    const Severity severity =
+        p == Problem::OutOfRange || p == Problem::NameTypedAgain ? Severity::Warning : Severity::Error;
+    return {k_, line_, std::move(field), severity, p, std::string(found), std::move(expected)};
+  }
+  // Findings are rare: their making stays out of the loops that judge a million lines.
+  [[gnu::noinline]] void emit(std::string field, Problem p, std::string_view found,
+                              std::string expected = {}) {
+    report_(finding(std::move(field), p, found, std::move(expected)));
+  }
+  [[gnu::noinline]] void hold(std::string field, Problem p, std::string_view found,
+                              std::string expected = {}) {
+    held_.push_back(finding(std::move(field), p, found, std::move(expected)));
+  }
+
+  void judgeField(const Field& f, std::string_view v, bool zeroMeansUnused) {
+    if (f.value == Value::Decimal) { // most of them, and most of those within their range
+      if (const std::optional<double> number = decimal(v)) {
+        if (f.range && (*number < f.low || *number > f.high) && !(zeroMeansUnused && *number == 0))
+          hold(f.name, Problem::OutOfRange, v, f.range);
+        return;
+      }
+    }
+    judgeAnyField(f, v, zeroMeansUnused);
+  }
+
+  [[gnu::noinline]] void judgeAnyField(const Field& f, std::string_view v, bool zeroMeansUnused) {
+    if (v.empty()) return hold(f.name, Problem::Empty, v);
+    switch (f.value) {
+    case Value::Text: return noteComma(v);
+    case Value::Decimal:
+    case Value::Whole: {
+      const std::optional<double> number = decimal(v);
+      if (!number || (f.value == Value::Whole && !isWhole(v))) {
+        noteComma(v);
+        return hold(f.name, f.value == Value::Whole ? Problem::NotWhole : Problem::NotANumber, v);
+      }
+      if (f.range && !(zeroMeansUnused && *number == 0) && (*number < f.low || *number > f.high))
+        hold(f.name, Problem::OutOfRange, v, f.range);
+      return;
+    }
+    case Value::Hexadecimal:
+      if (!isHexadecimal(v)) noteComma(v), hold(f.name, Problem::NotHexadecimal, v);
+      return;
+    case Value::VehicleType:
+      if (std::find(std::begin(kVehicleTypes), std::end(kVehicleTypes), v) == std::end(kVehicleTypes)) {
+        std::string types;
+        for (std::string_view t : kVehicleTypes)
+          types += (types.empty() ? "" : ", ") + std::string(t);
+        hold(f.name, Problem::UnknownType, v, types);
+      }
+      return;
+    case Value::HandlingId:
+      if (around_.knowsHandling && !around_.knowsHandling(v)) hold(f.name, Problem::UnknownHandling, v);
+      return;
+    }
+  }
+
+  // A value of handling.dat with a comma in it: a list pasted from elsewhere.
+  void noteComma(std::string_view v) {
+    if (blanks_ && !comma_.data() && v.find(',') != v.npos) comma_ = v;
+  }
+
+  void judgeIndex(std::size_t position, std::string_view v) {
+    if (v.empty()) return hold(std::to_string(position), Problem::Empty, v);
+    if (!isWhole(v)) return hold(std::to_string(position), Problem::NotWhole, v);
+    std::size_t index = 0;
+    if (std::from_chars(v.data(), v.data() + v.size(), index).ec != std::errc() || index >= around_.colours)
+      hold(std::to_string(position), Problem::BeyondColourTable, v, std::to_string(around_.colours));
+  }
+
+  // Another layout than the documented one: a value where the reference line has one, and a number
+  // where it has a number.
+  void judgeLike(std::size_t position, std::string_view v, std::string_view model) {
+    if (v.empty() && !model.empty())
+      hold(std::to_string(position), Problem::Empty, v);
+    else if (decimal(model) && !decimal(v))
+      hold(std::to_string(position), Problem::NotANumber, v);
+  }
+
+  FileKind k_;
+  bool blanks_;
+  const Surroundings& around_;
+  Report report_;
+  std::int64_t line_ = 0;
+  std::string_view first_, comma_;
+  std::vector<Finding> held_;
+};
+
+// The lines [first, end) of one section: those after the line that begins it, up to the next.
+struct SectionLines {
+  Section section;
+  std::size_t first, end;
+};
+
+template <class Visit> void forEachSection(FileKind k, const LineBuffer& lines, Visit visit) {
+  const auto all = lines.views();
+  SectionLines s{firstSection(k), 0, 0};
+  for (std::size_t i = 0; i < all.size(); ++i) {
+    if (auto begun = sectionBegunBy(k, all[i])) {
+      s.end = i;
+      visit(s);
+      s = {*begun, i + 1, 0};
+    }
+  }
+  s.end = all.size();
+  visit(s);
+}
+
+// Whether a line of handling.dat's main layout has the identifier; it stops at the first, as an input
+// row asks at every keystroke.
+bool hasIdentifier(const LineBuffer& handling, std::string_view id) {
+  Section section = firstSection(FileKind::Handling);
+  for (std::string_view line : handling.views()) {
+    if (auto begun = sectionBegunBy(FileKind::Handling, line)) {
+      section = *begun;
+    } else if (section == Section::Handling) {
+      const std::string_view text = content(FileKind::Handling, line);
+      if (!text.empty() && firstField(text, true) == id) return true;
+    }
+  }
+  return false;
+}
+
+// The colour table's size: the lines of the first "col" section, which opens the file.
+std::size_t colourCount(const LineBuffer& carcols) {
+  Section section = firstSection(FileKind::Carcols);
+  std::size_t colours = 0;
+  for (std::string_view line : carcols.views()) {
+    if (auto begun = sectionBegunBy(FileKind::Carcols, line)) {
+      if (section == Section::Colours) break;
+      section = *begun;
+    } else if (section == Section::Colours) {
+      colours += !content(FileKind::Carcols, line).empty();
+    }
+  }
+  return colours;
+}
+
+// The section's lines by the documented layout, or where most of them have another number of
+// fields, by the first of those: a game with another layout is judged by its own lines. Its lines
+// are judged by the documented layout as their numbers of fields are counted, and judged again only
+// where that turns out wrong; a section so broken that its findings would fill the memory is judged
+// again too, then reported line by line.
+void checkSection(FileKind k, const LineBuffer& lines, const SectionLines& s, const Surroundings& around,
+                  const Report& report) {
+  const Layout* layout = layoutOf(s.section);
+  if (!layout) return;
+  const auto all = lines.views();
+  Reference ref{layout, layout->group ? 0 : layout->fields.size(), {}};
+  constexpr std::size_t kMostHeld = 100000;
+  std::vector<Finding> held;
+  bool overflowed = false;
+  LineJudge documented(k, around, [&](const Finding& f) {
+    if (held.size() < kMostHeld)
+      held.push_back(f);
+    else
+      overflowed = true;
+  });
+  std::vector<std::pair<std::size_t, std::size_t>> tally; // fields, lines
+  for (std::size_t i = s.first; i < s.end; ++i) {
+    if (std::string_view text = content(k, all[i]); !text.empty()) {
+      const std::size_t n = documented.judge(static_cast<std::int64_t>(i) + 1, text, ref);
+      if (around.gathered && s.section == Section::Handling) around.gathered->push_back(documented.first());
+      auto at = std::find_if(tally.begin(), tally.end(), [n](const auto& t) { return t.first == n; });
+      if (at == tally.end())
+        tally.emplace_back(n, 1);
+      else
+        ++at->second;
+    }
+  }
+  // On a tie the documented layout wins.
+  const auto most = std::max_element(tally.begin(), tally.end(), [&](const auto& a, const auto& b) {
+    return a.second < b.second || (a.second == b.second && b.first == ref.fields);
+  });
+  const bool another = ref.fields && most != tally.end() && most->first != ref.fields;
+  for (std::size_t i = s.first; another && !ref.line.data(); ++i)
+    if (std::string_view text = content(k, all[i]);
+        !text.empty() && fieldCount(text, blankSeparated(k)) == most->first)
+      ref = {nullptr, most->first, text};
+  if (!another && !overflowed) {
+    for (const Finding& f : held)
+      report(f);
+    return;
+  }
+  LineJudge again(k, around, report);
+  for (std::size_t i = s.first; i < s.end; ++i)
+    if (std::string_view text = content(k, all[i]); !text.empty())
+      again.judge(static_cast<std::int64_t>(i) + 1, text, ref);
+}
+
+// The nearest line of the section that holds `index`, before it or else after it.
+std::string_view neighbour(FileKind k, const LineBuffer& lines, std::size_t index, std::size_t first) {
+  const auto all = lines.views();
+  for (std::size_t i = index; i-- > first;)
+    if (std::string_view text = content(k, all[i]); !text.empty()) return text;
+  for (std::size_t i = index + 1; i < all.size() && !sectionBegunBy(k, all[i]); ++i)
+    if (std::string_view text = content(k, all[i]); !text.empty()) return text;
+  return {};
+}
+
+} // namespace
+
+void checkFiles(const std::array<LineBuffer, 3>& files, const Report& report) {
+  const auto check = [&](FileKind k, const Surroundings& around) {
+    forEachSection(k, files[indexOf(k)],
+                   [&](const SectionLines& s) { checkSection(k, files[indexOf(k)], s, around, report); });
+  };
+  std::vector<std::string_view> gathered;
+  check(FileKind::Handling, {0, {}, &gathered});
+
+  // vehicles.ide's handling column, looked up at once; the judge asks for it in the same order.
+  const Identifiers identifiers(gathered);
+  const LineBuffer& vehicles = files[indexOf(FileKind::Vehicles)];
+  std::vector<std::string_view> named;
+  forEachSection(FileKind::Vehicles, vehicles, [&](const SectionLines& s) {
+    for (std::size_t i = s.first; i < s.end && s.section == Section::Models; ++i) {
+      Fields fields(content(FileKind::Vehicles, vehicles.at(static_cast<std::int64_t>(i))), false);
+      std::string_view field;
+      for (int column = 0; column < 4 && fields.next(field); ++column)
+        if (column == 3) named.push_back(field);
+    }
+  });
+  const std::vector<bool> known = identifiers.contain(named);
+  std::size_t next = 0;
+  check(FileKind::Vehicles,
+        {0, [&](std::string_view id) {
+           while (next < named.size() && std::less<>()(named[next].data(), id.data()))
+             ++next;
+           if (next < named.size() && named[next] == id && named[next].data() == id.data())
+             return static_cast<bool>(known[next++]);
+           return identifiers.contains(id);
+         }});
+  check(FileKind::Carcols, {colourCount(files[indexOf(FileKind::Carcols)]), {}});
+}
+
+Verdict checkReplacement(const MainState& s, FileKind k, std::int64_t index, const Replacement& r) {
+  Verdict verdict;
+  const LineBuffer& lines = s.file(k).lines;
+  if (index < 0 || static_cast<std::size_t>(index) >= lines.size()) return verdict;
+  const auto at = static_cast<std::size_t>(index);
+  const bool blanks = blankSeparated(k);
+
+  SectionLines section{firstSection(k), 0, 0};
+  for (std::size_t i = at; i-- > 0;) {
+    if (auto begun = sectionBegunBy(k, lines.at(static_cast<std::int64_t>(i)))) {
+      section = {*begun, i + 1, 0};
+      break;
+    }
+  }
+  const Layout* layout = layoutOf(section.section);
+  const std::string_view replaced = content(k, lines.at(index));
+  Reference ref{layout, 0, {}};
+  if (!layout || !layout->group) {
+    const std::size_t documented = layout ? layout->fields.size() : 0;
+    if (layout && (fieldCount(replaced, blanks) == documented ||
+                   fieldCount(neighbour(k, lines, at, section.first), blanks) == documented))
+      ref.fields = documented;
+    else
+      ref = {nullptr, fieldCount(replaced, blanks), replaced};
+  }
+
+  const std::string_view text = content(k, r.line);
+  const std::size_t total = fieldCount(text, blanks);
+  verdict.values = trimmed(r.typed).empty() ? 0 : total - std::min(total, r.ownFields);
+  verdict.needed = ref.fields - std::min(ref.fields, r.ownFields);
+  verdict.group = ref.layout ? ref.layout->group : 0;
+
+  if (const std::string_view first = firstField(trimmed(r.typed), blanks);
+      !r.name.empty() && sameIgnoringCase(first, r.name))
+    verdict.findings.push_back(
+        {k, 0, "", Severity::Warning, Problem::NameTypedAgain, std::string(first), ""});
+  Surroundings around;
+  if (k == FileKind::Carcols) around.colours = colourCount(lines);
+  if (k == FileKind::Vehicles) {
+    around.knowsHandling = [&](std::string_view id) {
+      return hasIdentifier(s.file(FileKind::Handling).lines, id);
+    };
+  }
+  const Report collect = [&](const Finding& f) {
+    verdict.findings.push_back(f);
+    // The user counts what they typed.
+    if (f.problem == Problem::FieldCount)
+      verdict.findings.back().found = std::to_string(verdict.values),
+      verdict.findings.back().expected = std::to_string(verdict.needed);
+  };
+  LineJudge(k, around, collect).judge(0, text, ref);
+  return verdict;
+}
+
+} // namespace fw::form

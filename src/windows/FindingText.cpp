@@ -1,0 +1,58 @@
+#include "windows/FindingText.h"
+
+#include "common/FileKinds.h"
+#include "windows/Text.h"
+
+namespace fw {
+namespace {
+
+QString u(const char* utf8) { return QString::fromUtf8(utf8); }
+
+QString what(const form::Finding& f) {
+  using P = form::Problem;
+  const QString found = toQString(f.found), expected = toQString(f.expected);
+  const QString quoted = u("«") + found + u("»");
+  switch (f.problem) {
+  case P::FieldCount: return u("значений %1 из %2").arg(found, expected);
+  case P::Comma: return u("запятая в %1: значения разделяют пробелы").arg(quoted);
+  case P::NotANumber: return u("%1 — не число").arg(quoted);
+  case P::NotHexadecimal: return u("%1 — не шестнадцатеричное число").arg(quoted);
+  case P::NotWhole: return u("%1 — не целое число").arg(quoted);
+  case P::Empty: return u("пусто");
+  case P::UnknownType: return u("тип %1 — не из %2").arg(quoted, expected);
+  case P::UnknownHandling: return u("в handling.dat нет строки %1").arg(found);
+  case P::BeyondColourTable: return u("цвета %1 нет в таблице из %2 цветов").arg(found, expected);
+  case P::PartCombination: return u("индексов %1, а в сочетании их %2").arg(found, expected);
+  case P::TooManyCombinations: return u("сочетаний %1, а можно не больше %2").arg(found, expected);
+  case P::OutOfRange:
+    return u("%1 вне диапазона от %2 до %3")
+        .arg(found, expected.section(u(".."), 0, 0), expected.section(u(".."), 1));
+  case P::NameTypedAgain: return u("начинается с %1, а это название программа добавит сама").arg(found);
+  }
+  return {};
+}
+
+} // namespace
+
+QString describe(const form::Finding& f) {
+  const QString field = f.field.empty() ? QString() : u("поле ") + toQString(f.field) + u(": ");
+  return (f.severity == form::Severity::Error ? u("ошибка: ") : u("внимание: ")) + field + what(f);
+}
+
+QString located(const form::Finding& f) {
+  return QString::fromLatin1(kindInfo(f.file).fileName) + u(":") + QString::number(f.line) + u(": ") +
+         describe(f);
+}
+
+QString verdictText(const form::Verdict& v) {
+  if (v.findings.empty()) {
+    if (v.needed) return u("Верно: значений %1 из %2").arg(v.values).arg(v.needed);
+    return u("Верно: сочетаний цветов %1").arg(v.group ? v.values / v.group : v.values);
+  }
+  QString first = describe(v.findings.front());
+  first[0] = first[0].toUpper();
+  if (v.findings.size() > 1) first += u(" (и ещё %1)").arg(v.findings.size() - 1);
+  return first;
+}
+
+} // namespace fw
