@@ -79,9 +79,14 @@ void readReplaceOptions(Reader& in, Arguments& a) {
 
 Arguments parseArguments(std::span<const std::string> args) {
   for (std::size_t i = 1; i < args.size(); ++i) {
-    // Values may be anything, "--help" too: only a word in an option's place asks for help.
+    // Values may be anything, "--help" too: only a word in an option's place asks for help or the version.
     if (i > 1 && kValueOptions.contains(args[i - 1])) continue;
     if (isHelp(args[i])) return {};
+    if (args[i] == "--version") {
+      Arguments version;
+      version.command = Command::Version;
+      return version;
+    }
   }
   Reader in(args);
   Arguments a;
@@ -104,7 +109,8 @@ Arguments parseArguments(std::span<const std::string> args) {
     break;
   case Command::Restore: a.operand = in.take("BACKUP_NAME"); break;
   case Command::Check:
-  case Command::Help: break;
+  case Command::Help:
+  case Command::Version: break;
   }
   if (!in.done()) throw UsageError("unexpected " + in.peek());
   return a;

@@ -11,7 +11,7 @@
 
 namespace fw::cli {
 
-enum class Command { Help, Show, Replace, Backups, Restore, Check };
+enum class Command { Help, Version, Show, Replace, Backups, Restore, Check };
 
 struct Arguments {
   Command command = Command::Help;

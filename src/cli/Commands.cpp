@@ -259,6 +259,7 @@ void runCommand(const Arguments& a) {
   case Command::Backups: return backups(a);
   case Command::Restore: return restore(a);
   case Command::Check: return check();
+  case Command::Version: return print("fleetwick " FLEETWICK_VERSION);
   case Command::Help: break;
   }
   platform::write(platform::Stream::Out, kUsage);

@@ -11,10 +11,6 @@ int main(int argc, char** argv) {
   using fw::platform::Stream;
   fw::platform::keepRunningWithoutOutput();
   const std::vector<std::string> args = fw::platform::commandLineArguments(argc, argv);
-  if (args.size() == 2 && args[1] == "--version") {
-    fw::platform::write(Stream::Out, "fleetwick " FLEETWICK_VERSION "\n");
-    return 0;
-  }
   fw::cli::Arguments a;
   try {
     a = fw::cli::parseArguments(args);
