@@ -25,6 +25,9 @@ public:
   Result lock(const std::string& path, std::chrono::milliseconds patience);
 
 private:
+  // Once the file is open: waits while another holder has its lock.
+  Result waitForLock(std::chrono::milliseconds patience) const;
+
   std::intptr_t handle_ = -1;
 };
 

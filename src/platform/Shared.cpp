@@ -1,6 +1,7 @@
 #include "platform/Shared.h"
 
 #include "platform/FileSystem.h"
+#include "platform/Locks.h"
 
 #include <algorithm>
 #include <utility>
@@ -27,6 +28,15 @@ std::string nativeLiteral(std::string_view literal) {
   std::replace(out.begin(), out.end(), '\\', '/');
 #endif
   return out;
+}
+
+FileLock::Result FileLock::waitForLock(std::chrono::milliseconds patience) const {
+  switch (shared::retryWhileHeld(patience, [this] { return shared::tryExclusiveLock(handle_); })) {
+  case shared::Attempt::Done: return Result::Held;
+  case shared::Attempt::Held: return Result::Busy;
+  case shared::Attempt::Failed: break;
+  }
+  return Result::Failed;
 }
 
 namespace shared {

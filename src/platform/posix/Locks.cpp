@@ -41,12 +41,7 @@ FileLock::Result FileLock::lock(const std::string& path, std::chrono::millisecon
   handle_ = fd;
   struct stat st {};
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) return Result::Failed;
-  switch (shared::retryWhileHeld(patience, [fd] { return shared::tryExclusiveLock(fd); })) {
-  case shared::Attempt::Done: return Result::Held;
-  case shared::Attempt::Held: return Result::Busy;
-  case shared::Attempt::Failed: break;
-  }
-  return Result::Failed;
+  return waitForLock(patience);
 }
 
 } // namespace fw::platform

@@ -39,12 +39,7 @@ FileLock::Result FileLock::lock(const std::string& path, std::chrono::millisecon
     return GetLastError() == ERROR_PATH_NOT_FOUND ? Result::NoFolder : Result::Failed;
   handle_ = reinterpret_cast<std::intptr_t>(h);
   if (GetFileType(h) != FILE_TYPE_DISK) return Result::Failed;
-  switch (shared::retryWhileHeld(patience, [this] { return shared::tryExclusiveLock(handle_); })) {
-  case shared::Attempt::Done: return Result::Held;
-  case shared::Attempt::Held: return Result::Busy;
-  case shared::Attempt::Failed: break;
-  }
-  return Result::Failed;
+  return waitForLock(patience);
 }
 
 } // namespace fw::platform
