@@ -68,6 +68,7 @@ TEST(GameFolderLists, aWriteNumbersFromTheListsOnDiskKeepsEveryonesEntriesAndNev
     g.folder.write("common/data/handling.dat", "ADMIRAL 1\nBANSHEE 2\r;------- bikes");
     if (c.atStart) g.folder.write("backup/hblist.txt", c.atStart);
     g.start(), g.lookUp("ADMIRAL");
+    EXPECT_EQ(checkTyped(g.s, H, "a").needed, 1u) << "a verdict on the first line, by its own layout";
     c.edit(g.s.file(H).datedList);
     g.folder.write("backup/hblistb.txt", "x\r\n\r\n");
     g.folder.write("backup/hblist.txt", c.onDisk);

@@ -195,7 +195,8 @@ TEST(FilesPosix, aWriteEndedBySignalLeavesNeitherHalfAFileNorATemporaryOne) {
 
 TEST(FilesPosix, namesResolveIgnoringLetterCaseUnlessSeveralMatch) {
   fw::test::TempFolder t;
-  for (const char* name : {"Common/Data/Handling.DAT", "b/HBLIST.txt", "b/hblist.TXT", "exact/a", "exact/A"})
+  for (const char* name :
+       {"Common/Data/Handling.DAT", "b/HBLIST.txt", "b/hblist.TXT", "exact/a", "exact/A", "Zone"})
     t.write(name, "h\r\n");
   fs::create_symlink("Common", t.path("link"));
   const std::pair<std::string, std::string> resolved[] = {
@@ -204,7 +205,8 @@ TEST(FilesPosix, namesResolveIgnoringLetterCaseUnlessSeveralMatch) {
       {"exact/A", "exact/A"},
       {"LINK/data", "link/Data"},
       {"COMMON/DATA/HANDLING", "Common/Data/HANDLING"},
-      {"COMMON/data/handling.dat.bak", "Common/Data/handling.dat.bak"}};
+      {"COMMON/data/handling.dat.bak", "Common/Data/handling.dat.bak"},
+      {"zONE", "Zone"}};
   for (const auto& [asked, onDisk] : resolved)
     EXPECT_EQ(fw::platform::resolveCase(t.str() + "/" + asked).path, t.str() + "/" + onDisk);
   const std::string error = Game::run([&] { fw::loadLines(FilePath::under(t.str(), "//b//hblist.txt")); });
