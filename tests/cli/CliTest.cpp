@@ -196,22 +196,5 @@ TEST(Cli, aReaderThatWentAwayNeitherStopsNorFailsTheChange) {
   EXPECT_NE(game.folder.read("common/data/handling.dat").find("\r\nBANSHEE 5\r\n"), std::string::npos);
 }
 
-// Scripts at once: the real-window test.
-TEST(Cli, theWindowAndAScriptWritingInTurnLoseNothing) {
-  for (bool windowFirst : {true, false}) {
-    StockGame game;
-    game.start(), game.lookUp("ADMIRAL");
-    if (windowFirst) game.write(FileKind::Handling, "7");
-    EXPECT_EQ(cli({"-C", game.folder.str(), "replace", "BANSHEE", "--force", "--handling", "7"}).code, 0);
-    if (!windowFirst) game.write(FileKind::Handling, "7");
-    const std::string handling = game.folder.read("common/data/handling.dat");
-    for (const char* line : {"\nADMIRAL 7\r", "\nBANSHEE 7\r"})
-      EXPECT_NE(handling.find(line), std::string::npos) << line << windowFirst;
-    EXPECT_EQ(game.folder.read("backup/hblistb.txt"),
-              windowFirst ? "handling_BANSHEE_2.hb\r\nhandling_ADMIRAL_1.hb\r\n"
-                          : "handling_ADMIRAL_2.hb\r\nhandling_BANSHEE_1.hb\r\n");
-  }
-}
-
 } // namespace
 } // namespace fw::test
