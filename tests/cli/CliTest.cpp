@@ -80,7 +80,7 @@ TEST(Cli, failuresGiveTheirExitCodeAndMessageAndChangeNothing) {
       {nullptr, "frobnicate BANSHEE", 2, "unknown command frobnicate"},
       {nullptr, "restore handling_BANSHEE_x.hb", 1, "\"handling_BANSHEE_x.hb\" is no backup name"},
       {nullptr, "replace BANSHEE --handling=1 --dry-run --force", 0,
-       "\n+ BANSHEE 1\nhandling.dat:230: error: 1 values where 36 belong\n"},
+       "handling.dat:230\n- BANSHEE 1\n+ BANSHEE 1\nhandling.dat:230: error: 1 values where 36 belong\n"},
       {nullptr, "replace BANSHEE --vehicles 'car, BANSHEE' --carcols '45,0, 149'", 1,
        "carcols.dat:190: error: 3 colour indices do not make whole combinations of 2\n"}};
   for (const auto& c : cases) {
