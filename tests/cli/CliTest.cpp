@@ -113,20 +113,24 @@ TEST(Cli, failuresGiveTheirExitCodeAndMessageAndChangeNothing) {
 // A script changes all the files it names or none: each is checked before the first is written.
 TEST(Cli, replaceChangesAllItsFilesOrNone) {
   const std::pair<std::function<void(TempFolder&)>, const char*> cases[] = {
-      {[](TempFolder& f) { f.makeReadOnly("common/data/carcols.dat"); }, "//common//data//carcols.dat.\n"},
+      {[](TempFolder& f) { f.makeReadOnly("common/data/carcols.dat"); },
+       "Cannot create file ~//common//data//carcols.dat.\n"},
       {[](TempFolder& f) { fs::remove(f.path("backup/carcols")); },
-       "//backup//carcols//carcols_BANSHEE_1.hb.\n"},
+       "Cannot create file ~//backup//carcols//carcols_BANSHEE_1.hb.\n"},
       {[](TempFolder& f) { f.write("backup/cblistb.txt", ""), f.makeReadOnly("backup/cblistb.txt"); },
-       "//backup//cblistb.txt.\n"}};
-  for (const auto& [arrange, path] : cases) {
+       "Cannot create file ~//backup//cblistb.txt.\n"},
+      // No carcols.dat row for the vehicle, while the one the command leaves out has its own.
+      {[](TempFolder& f) { f.write("common/data/carcols.dat", "col\r\nend\r\ncar4\r\n"); },
+       "Строка машины в carcols.dat не найдена. Выберите машину и нажмите \"ОК\".\n"}};
+  for (const auto& [arrange, error] : cases) {
     StockGame game;
     arrange(game.folder);
     const auto before = game.files();
     const Cli r = cli(
         {"-C", game.folder.str(), "replace", "BANSHEE", "--force", "--handling", "1", "--carcols", "1,1"});
-    EXPECT_EQ(r.code, 1) << path;
-    EXPECT_TRUE(r.err.ends_with("Cannot create file " + game.folder.str() + path)) << r.err;
-    EXPECT_EQ(game.files(), before) << path;
+    EXPECT_EQ(r.code, 1) << error;
+    EXPECT_TRUE(r.err.ends_with(game.inFolder(error))) << r.err;
+    EXPECT_EQ(game.files(), before) << error;
   }
 }
 

@@ -157,6 +157,7 @@ TEST_F(WindowTest, menuAndLaunchersShowViewersWriteStockCopiesStartProgramsAndEx
   EXPECT_EQ(findings->text(),
             QStringLiteral("Ошибок: 2, предупреждений: 0.\nhandling.dat:3: ошибка: значений 2 из 4\n"
                            "carcols.dat:2: ошибка: поле red: «admiral» — не целое число"));
+  EXPECT_TRUE(findings->isVisible());
   findings->close();
   menu("whyNotSaved");
   click("Button8"); // no path set

@@ -80,12 +80,15 @@ TEST(LineCheck, eachMistakeGivesItsFindingFirst) {
 TEST(LineCheck, judgesASectionWithAnotherLayoutByItsOwnLines) {
   std::vector<Finding> found;
   form::checkFiles(
-      {LineBuffer{"A 1 2", "B 3 4", "C 5 x", "D 6", "; For Bikes:", "F 1", "E 1 2 3 4 5 6 7 8 9 10 11"},
+      {LineBuffer{"A 1 2", "B 3 4", "C 5 x", "D 6", "; For Bikes:", "F 1", "E 1 2 3 4 5 6 7 8 9 10 11",
+                  "; For Aircraft:", "G 1, 2 3 4 5 6 7 8 9 10 11 12", "H 1 2 3 4 5 6 7 8 9 10 11 x"},
        LineBuffer{}, LineBuffer{"col", "0,0,0", "end", "car4", "a, 0,0,0,0, 0,0,0,1", "b, 0"}},
       [&](const Finding& f) { found.push_back(f); });
   EXPECT_EQ(found, (std::vector<Finding>{{H, 3, "3", E, P::NotANumber, "x", ""},
                                          {H, 4, "", E, P::FieldCount, "2", "3"},
                                          {H, 6, "", E, P::FieldCount, "2", "12"}, // a tie: the documented one
+                                         {H, 9, "", E, P::Comma, "1,", ""},
+                                         {H, 10, "M", E, P::NotANumber, "x", ""},
                                          {C, 5, "9", E, P::BeyondColourTable, "1", "1"},
                                          {C, 6, "", E, P::PartCombination, "1", "4"}}));
 }
