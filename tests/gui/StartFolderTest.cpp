@@ -37,8 +37,8 @@ TEST_F(WindowTest, menuStartTakesTheGivenTheRememberedOrTheChosenGameFolder) {
     dialogs.offered.clear();
     if (!answer.isNull()) dialogs.answers.push_back(answer);
     EXPECT_EQ(fw::menuGameFolder(given, memory, dialogs).value_or(none), taken) << i;
-    EXPECT_EQ(dialogs.offered.join(QString()),
-              askedAt.isNull() ? none : QStringLiteral("Папка игры Velmora|") + askedAt)
+    EXPECT_EQ(dialogs.offered,
+              askedAt.isNull() ? QStringList() : QStringList{QStringLiteral("Папка игры Velmora|") + askedAt})
         << i;
   }
   EXPECT_EQ(fw::enterGameFolder({Mode::Folder, noGame, none}, memory, dialogs), fw::Entered::Yes);

@@ -116,6 +116,13 @@ protected:
     if (auto* edit = qobject_cast<QLineEdit*>(w)) return edit->text();
     return qobject_cast<QPlainTextEdit*>(w)->toPlainText();
   }
+  // What several widgets show, in the order named.
+  QStringList texts(std::initializer_list<const char*> names) const {
+    QStringList shown;
+    for (const char* name : names)
+      shown << text(name);
+    return shown;
+  }
   // The named widgets as seen: each name, then "!" when hidden, "-" when disabled, "*" when checked.
   std::string seen(const std::string& names) const {
     std::istringstream in(names);

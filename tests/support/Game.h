@@ -46,11 +46,11 @@ struct Game {
     s.file(k).backupNames.text = name;
     return run([&] { restoreLine(s, k, services); });
   }
-  // The log's lines from `from` on, each followed by `end`.
-  std::string log(std::size_t from = 1, const char* end = "|") const {
-    std::string out;
+  // The log's lines from `from` on, in UTF-8.
+  std::vector<std::string> log(std::size_t from = 1) const {
+    std::vector<std::string> out;
     for (std::size_t i = from; i < s.log.size(); ++i)
-      out += cp1251::toUtf8(s.log.at(static_cast<std::int64_t>(i))) + end;
+      out.push_back(cp1251::toUtf8(s.log.at(static_cast<std::int64_t>(i))));
     return out;
   }
   // The text with its ~ replaced by the game folder's path.
