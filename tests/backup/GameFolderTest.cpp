@@ -32,7 +32,7 @@ TEST_F(GameFolder, writeBacksUpRecordsAndReplacesEachKind) {
   // Killed copies' temporary files go with the next write; a file of the player's that looks alike stays.
   const char* const players[] = {"common/data/.handling.dat.Ab12Cd",
                                  "common/data/.handling.dat.fleetwick-my.bak"};
-  for (const char* file : {"common/data/.handling.dat.fleetwick-Ab12Cd", "backup/carcols/.x.fleetwick-000000",
+  for (const char* file : {"common/data/.handling.dat.fleetwick-a9Z0zA", "backup/carcols/.x.fleetwick-000000",
                            players[0], players[1]})
     folder.write(file, "x");
   start();

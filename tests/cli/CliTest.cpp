@@ -135,6 +135,20 @@ TEST(Cli, replaceChangesAllItsFilesOrNone) {
     EXPECT_TRUE(r.err.ends_with(game.inFolder(error))) << r.err;
     EXPECT_EQ(game.files(), before) << error;
   }
+  // A fault no check foresees strikes after the first file, here a file size limit between the two
+  // data files' sizes: the message says what was written.
+  StockGame game;
+  game.folder.write("common/data/carcols.dat",
+                    game.folder.read("common/data/carcols.dat") + std::string(60000, '#') + "\r\n");
+  const std::string vehicles = game.folder.read("common/data/vehicles.ide");
+  const Cli r =
+      cli({"-C", game.folder.str(), "replace", "BANSHEE", "--force", "--vehicles", "car", "--carcols", "1,1"},
+          "", "trap '' XFSZ; ulimit -f 50;");
+  EXPECT_EQ(r.code, 1);
+  EXPECT_TRUE(r.err.ends_with(
+      game.inFolder("Cannot create file ~//common//data//carcols.dat. Written before it: vehicles.ide.\n")))
+      << r.err;
+  EXPECT_NE(game.folder.read("common/data/vehicles.ide"), vehicles);
 }
 
 TEST(Cli, namesTheFileAndTheMarkerOrThePathThatStoppedIt) {
