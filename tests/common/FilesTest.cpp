@@ -120,6 +120,16 @@ TEST(FilesPosix, aWriteCutShortLeavesTheOldFileAndNoDescriptorOpen) {
       << "a file whose size is not known beforehand is read whole";
 }
 
+// A mod manager links the game's files to its own copies: the write lands on the copy, the link stays.
+TEST(FilesPosix, aWriteThroughASymbolicLinkChangesItsTargetAndKeepsTheLink) {
+  fw::test::TempFolder t;
+  t.write("mods/handling.dat", "old\r\n");
+  fs::create_symlink("mods/handling.dat", t.path("handling.dat"));
+  EXPECT_EQ(writeIn(t, "handling.dat", Existing::Replace), WriteResult::Written);
+  EXPECT_TRUE(fs::is_symlink(t.path("handling.dat")));
+  EXPECT_EQ(t.read("mods/handling.dat"), "new\r\n\xE0\r\n");
+}
+
 // As made by an earlier run as root: another user may read the lock file but not write it.
 TEST(FilesPosix, aLockFileThatOnlyItsMakerMayWriteStillKeepsOthersOut) {
   fw::test::TempFolder t;
