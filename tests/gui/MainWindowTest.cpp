@@ -47,6 +47,9 @@ TEST_F(WindowTest, looksUpWritesAndRestoresThroughTheWidgets) {
                "BOBBER 7.0\r\n;------- boats\r\n"));
   EXPECT_EQ(text("Memo6"), QStringLiteral("handling_ADMIRAL_1.hb          12/06/26 10:00:00\n"));
   EXPECT_EQ(texts({"ComboBox5", "Edit2"}), (QStringList{QStringLiteral("handling_ADMIRAL_1.hb"), QString()}));
+  widget<QPlainTextEdit>("Memo4")->selectAll(); // to copy it, while typing on
+  type("Edit2", QStringLiteral("1"));
+  EXPECT_TRUE(widget<QPlainTextEdit>("Memo4")->textCursor().hasSelection()) << "the log's selection stays";
   EXPECT_TRUE(windows->viewers[0]->text().contains(QStringLiteral("\nADMIRAL 9.0 Ж\nBIFF")));
   const auto* viewerText = windows->viewers[0]->findChild<QPlainTextEdit*>();
   EXPECT_EQ(viewerText->size(), windows->viewers[0]->size());
@@ -156,12 +159,15 @@ TEST_F(WindowTest, menuAndLaunchersShowViewersWriteStockCopiesStartProgramsAndEx
   EXPECT_EQ(dialogs.offered, (QStringList{QStringLiteral("vehicles.ide") + all, target + all, target + all}));
   EXPECT_EQ(dialogs.errors,
             QStringList{QString::fromStdString("Cannot create file " + game.at("Mods/x") + ".")});
+  game.write("common/data/carcols.dat", "col\r\nadmiral, 1,1\r\n300,0,300\r\ncar4\r\n"); // warnings too
   menu("checkGameFiles"); // the files on disk, each finding after its file and line
   auto* findings = windows->main->findChild<FindingsWindow*>();
   ASSERT_TRUE(findings);
   EXPECT_EQ(findings->text(),
-            QStringLiteral("Ошибок: 2, предупреждений: 0.\nhandling.dat:3: ошибка: значений 2 из 4\n"
-                           "carcols.dat:2: ошибка: поле red: «admiral» — не целое число"));
+            QStringLiteral("Ошибок: 2, предупреждений: 2.\nhandling.dat:3: ошибка: значений 2 из 4\n"
+                           "carcols.dat:2: ошибка: поле red: «admiral» — не целое число\n"
+                           "carcols.dat:3: внимание: поле red: 300 вне диапазона от 0 до 255\n"
+                           "carcols.dat:3: внимание: поле blue: 300 вне диапазона от 0 до 255"));
   EXPECT_TRUE(findings->isVisible());
   findings->close();
   menu("whyNotSaved");
