@@ -47,6 +47,8 @@ TEST_F(WindowTest, looksUpWritesAndRestoresThroughTheWidgets) {
                "BOBBER 7.0\r\n;------- boats\r\n"));
   EXPECT_EQ(text("Memo6"), QStringLiteral("handling_ADMIRAL_1.hb          12/06/26 10:00:00\n"));
   EXPECT_EQ(texts({"ComboBox5", "Edit2"}), (QStringList{QStringLiteral("handling_ADMIRAL_1.hb"), QString()}));
+  EXPECT_EQ(widget<QComboBox>("ComboBox5")->itemText(0), QStringLiteral("handling_ADMIRAL_1.hb"))
+      << "offered";
   widget<QPlainTextEdit>("Memo4")->selectAll(); // to copy it, while typing on
   type("Edit2", QStringLiteral("1"));
   EXPECT_TRUE(widget<QPlainTextEdit>("Memo4")->textCursor().hasSelection()) << "the log's selection stays";
