@@ -115,40 +115,37 @@ TEST(Cli, failuresGiveTheirExitCodeAndMessageAndChangeNothing) {
 
 // A script changes all the files it names or none: each is checked before the first is written.
 TEST(Cli, replaceChangesAllItsFilesOrNone) {
-  const std::pair<std::function<void(TempFolder&)>, const char*> cases[] = {
-      {[](TempFolder& f) { f.makeReadOnly("common/data/carcols.dat"); },
+  const struct {
+    std::function<void(TempFolder&)> arrange;
+    const char* limit; // before the command: a file size limit, for a fault that strikes mid-way
+    const char* error;
+  } cases[] = {
+      {[](TempFolder& f) { f.makeReadOnly("common/data/carcols.dat"); }, "",
        "Cannot create file ~//common//data//carcols.dat.\n"},
-      {[](TempFolder& f) { fs::remove(f.path("backup/carcols")); },
+      {[](TempFolder& f) { fs::remove(f.path("backup/carcols")); }, "",
        "Cannot create file ~//backup//carcols//carcols_BANSHEE_1.hb.\n"},
-      {[](TempFolder& f) { f.write("backup/cblistb.txt", ""), f.makeReadOnly("backup/cblistb.txt"); },
+      {[](TempFolder& f) { f.write("backup/cblistb.txt", ""), f.makeReadOnly("backup/cblistb.txt"); }, "",
        "Cannot create file ~//backup//cblistb.txt.\n"},
       // No carcols.dat row for the vehicle, while the one the command leaves out has its own.
-      {[](TempFolder& f) { f.write("common/data/carcols.dat", "col\r\nend\r\ncar4\r\n"); },
-       "Строка машины в carcols.dat не найдена. Выберите машину и нажмите \"ОК\".\n"}};
-  for (const auto& [arrange, error] : cases) {
+      {[](TempFolder& f) { f.write("common/data/carcols.dat", "col\r\nend\r\ncar4\r\n"); }, "",
+       "Строка машины в carcols.dat не найдена. Выберите машину и нажмите \"ОК\".\n"},
+      // A limit between the two data files' sizes (56 or 112 kB as the shell counts): no check foresees it.
+      {[](TempFolder& f) {
+         f.write("common/data/carcols.dat", f.read("common/data/carcols.dat") + std::string(150000, '#'));
+       },
+       "trap '' XFSZ; ulimit -f 110;",
+       "Cannot create file ~//common//data//carcols.dat. Written before it: handling.dat.\n"}};
+  for (const auto& [arrange, limit, error] : cases) {
     StockGame game;
     arrange(game.folder);
     const auto before = game.files();
-    const Cli r = cli(
-        {"-C", game.folder.str(), "replace", "BANSHEE", "--force", "--handling", "1", "--carcols", "1,1"});
+    const Cli r =
+        cli({"-C", game.folder.str(), "replace", "BANSHEE", "--force", "--handling", "1", "--carcols", "1,1"},
+            "", limit);
     EXPECT_EQ(r.code, 1) << error;
     EXPECT_TRUE(r.err.ends_with(game.inFolder(error))) << r.err;
-    EXPECT_EQ(game.files(), before) << error;
+    EXPECT_EQ(game.files() == before, !*limit) << error;
   }
-  // A fault no check foresees strikes after the first file, here a file size limit between the two
-  // data files' sizes: the message says what was written.
-  StockGame game;
-  game.folder.write("common/data/carcols.dat",
-                    game.folder.read("common/data/carcols.dat") + std::string(60000, '#') + "\r\n");
-  const std::string vehicles = game.folder.read("common/data/vehicles.ide");
-  const Cli r =
-      cli({"-C", game.folder.str(), "replace", "BANSHEE", "--force", "--vehicles", "car", "--carcols", "1,1"},
-          "", "trap '' XFSZ; ulimit -f 50;");
-  EXPECT_EQ(r.code, 1);
-  EXPECT_TRUE(r.err.ends_with(
-      game.inFolder("Cannot create file ~//common//data//carcols.dat. Written before it: vehicles.ide.\n")))
-      << r.err;
-  EXPECT_NE(game.folder.read("common/data/vehicles.ide"), vehicles);
 }
 
 TEST(Cli, namesTheFileAndTheMarkerOrThePathThatStoppedIt) {
