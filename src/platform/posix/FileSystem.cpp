@@ -1,5 +1,6 @@
 // POSIX: reading files, the current directory and names in another letter case.
 #include "platform/FileSystem.h"
+#include "platform/posix/Folders.h"
 
 #include <cerrno>
 #include <cstring>
@@ -88,7 +89,7 @@ bool sameIgnoringAsciiCase(std::string_view a, std::string_view b) {
 
 std::vector<std::string> entriesMatching(const std::string& folder, std::string_view name) {
   std::vector<std::string> found;
-  if (DIR* dir = opendir(folder.empty() ? "." : folder.c_str())) {
+  if (DIR* dir = opendir(posix::orCurrent(folder))) {
     while (const dirent* entry = readdir(dir))
       if (sameIgnoringAsciiCase(entry->d_name, name)) found.emplace_back(entry->d_name);
     closedir(dir);

@@ -1,6 +1,7 @@
 // POSIX: the game folder's lock, a flock() on a file that every copy opens.
 #include "platform/Locks.h"
 #include "platform/Shared.h"
+#include "platform/posix/Folders.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -34,9 +35,8 @@ FileLock::Result FileLock::lock(const std::string& path, std::chrono::millisecon
     // Only a missing folder lets the caller go on: a dangling link in the file's place does not.
     const bool missing = errno == ENOENT;
     struct stat folder {};
-    const std::string parent = path.substr(0, path.find_last_of('/') + 1);
-    return missing && stat(parent.empty() ? "." : parent.c_str(), &folder) != 0 ? Result::NoFolder
-                                                                                : Result::Failed;
+    return missing && stat(posix::orCurrent(posix::folderOf(path)), &folder) != 0 ? Result::NoFolder
+                                                                                  : Result::Failed;
   }
   handle_ = fd;
   struct stat st {};

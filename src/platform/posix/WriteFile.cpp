@@ -2,6 +2,7 @@
 // cleared away.
 #include "platform/FileSystem.h"
 #include "platform/Shared.h"
+#include "platform/posix/Folders.h"
 
 #include <atomic>
 #include <cerrno>
@@ -17,6 +18,8 @@
 namespace fw::platform {
 namespace {
 
+using posix::folderOf;
+using posix::orCurrent;
 using shared::Attempt;
 
 // The temporary file being written, for a signal that ends the process to remove. The flag
@@ -72,8 +75,6 @@ std::string resolveTarget(const std::string& path) {
   }
   return path;
 }
-
-std::string folderOf(const std::string& path) { return path.substr(0, path.find_last_of('/') + 1); }
 
 // Only a regular file with a write bit may be replaced: one with none is read-only to the players,
 // even where root could write it.
@@ -170,7 +171,7 @@ WriteResult writeFile(const std::string& path, std::span<const std::string_view>
   forgetTemporary();
   close(fd); // the bytes reached the disk with fsync; closing only releases the lock
   if (!ok) return exists ? WriteResult::Exists : WriteResult::Failed;
-  int dir = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  int dir = open(orCurrent(folder), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (dir >= 0) {
     fsync(dir);
     close(dir);
@@ -179,7 +180,7 @@ WriteResult writeFile(const std::string& path, std::span<const std::string_view>
 }
 
 bool writableFolder(const std::string& folder) {
-  const char* dir = folder.empty() ? "." : folder.c_str();
+  const char* dir = orCurrent(folder);
   struct stat st {};
   return stat(dir, &st) == 0 && S_ISDIR(st.st_mode) && access(dir, W_OK | X_OK) == 0;
 }
@@ -192,7 +193,7 @@ bool replaceable(const std::string& path) {
 }
 
 void removeStaleTemporaries(const std::string& folder) {
-  DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
+  DIR* dir = opendir(orCurrent(folder));
   if (!dir) return;
   while (const dirent* entry = readdir(dir)) {
     if (!shared::isTemporaryName(entry->d_name)) continue;

@@ -16,6 +16,11 @@ std::wstring folderOf(const std::wstring& path) { return path.substr(0, path.fin
 
 bool isFolder(DWORD attr) { return attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_DIRECTORY); }
 
+// Only an existing file without the read-only attribute, or none, may be replaced.
+bool refused(DWORD attr) {
+  return attr != INVALID_FILE_ATTRIBUTES && (attr & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY));
+}
+
 // The temporary file beside the target, created new and kept open without sharing until it has the
 // target's name: meanwhile no other program can open it, and no sweep can remove it.
 HANDLE createTemporary(const std::wstring& target, std::wstring& temp) {
@@ -74,8 +79,7 @@ WriteResult writeFile(const std::string& path, std::span<const std::string_view>
   const std::wstring target = widePath(path);
   const DWORD attr = GetFileAttributesW(target.c_str());
   if (attr != INVALID_FILE_ATTRIBUTES && existing == Existing::Keep) return WriteResult::Exists;
-  if (attr != INVALID_FILE_ATTRIBUTES && (attr & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
-    return WriteResult::Failed;
+  if (refused(attr)) return WriteResult::Failed;
   std::wstring temp;
   HANDLE h = createTemporary(target, temp);
   if (h == INVALID_HANDLE_VALUE) return WriteResult::Failed;
@@ -101,10 +105,8 @@ bool writableFolder(const std::string& folder) {
 
 bool replaceable(const std::string& path) {
   const std::wstring target = widePath(path);
-  const DWORD attr = GetFileAttributesW(target.c_str());
-  if (attr != INVALID_FILE_ATTRIBUTES && (attr & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
-    return false;
-  return isFolder(GetFileAttributesW(folderOf(target).c_str()));
+  return !refused(GetFileAttributesW(target.c_str())) &&
+         isFolder(GetFileAttributesW(folderOf(target).c_str()));
 }
 
 void removeStaleTemporaries(const std::string& folder) {
