@@ -5,7 +5,7 @@
 #include "backup/Restore.h"
 #include "common/FileKinds.h"
 #include "common/Files.h"
-#include "records/LineCheck.h"
+#include "form/LineCheck.h"
 #include "records/Lookup.h"
 #include "records/Startup.h"
 

@@ -3,7 +3,7 @@
 
 #include "common/MainState.h"
 #include "common/Services.h"
-#include "records/LineCheck.h"
+#include "form/LineCheck.h"
 
 namespace fw {
 

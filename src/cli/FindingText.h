@@ -1,7 +1,7 @@
 // The command line's words for the form check's findings: English, UTF-8.
 #pragma once
 
-#include "records/LineCheck.h"
+#include "form/LineCheck.h"
 
 #include <string>
 

@@ -3,7 +3,7 @@
 #include "common/FileKinds.h"
 #include "common/Files.h"
 #include "main/MainWindow.h"
-#include "records/LineCheck.h"
+#include "form/LineCheck.h"
 #include "windows/AboutBox.h"
 #include "windows/Dialogs.h"
 #include "windows/FindingText.h"

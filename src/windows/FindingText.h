@@ -1,7 +1,7 @@
 // The window's words for the form check's findings: the program's own short Russian texts.
 #pragma once
 
-#include "records/LineCheck.h"
+#include "form/LineCheck.h"
 
 #include <QString>
 

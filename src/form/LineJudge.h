@@ -1,8 +1,8 @@
 // Inside the check only: how one line is judged against a layout or a reference line, field by field.
 #pragma once
 
-#include "records/GameFileForm.h"
-#include "records/LineCheck.h"
+#include "form/GameFileForm.h"
+#include "form/LineCheck.h"
 
 #include <cstddef>
 #include <cstdint>

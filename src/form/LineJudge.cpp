@@ -1,6 +1,6 @@
-#include "records/LineJudge.h"
+#include "form/LineJudge.h"
 
-#include "records/FieldText.h"
+#include "form/FieldText.h"
 
 #include <algorithm>
 #include <charconv>

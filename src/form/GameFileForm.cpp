@@ -1,6 +1,6 @@
-#include "records/GameFileForm.h"
+#include "form/GameFileForm.h"
 
-#include "records/FieldText.h"
+#include "form/FieldText.h"
 
 namespace fw::form {
 namespace {

@@ -1,9 +1,9 @@
-#include "records/LineCheck.h"
+#include "form/LineCheck.h"
 
-#include "records/FieldText.h"
-#include "records/GameFileForm.h"
-#include "records/Identifiers.h"
-#include "records/LineJudge.h"
+#include "form/FieldText.h"
+#include "form/GameFileForm.h"
+#include "form/Identifiers.h"
+#include "form/LineJudge.h"
 
 #include <algorithm>
 #include <charconv>

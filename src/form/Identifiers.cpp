@@ -1,4 +1,4 @@
-#include "records/Identifiers.h"
+#include "form/Identifiers.h"
 
 #include <algorithm>
 #include <array>
