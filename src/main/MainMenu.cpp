@@ -2,8 +2,8 @@
 // the about box, the read-only hint and exit.
 #include "common/FileKinds.h"
 #include "common/Files.h"
-#include "main/MainWindow.h"
 #include "form/LineCheck.h"
+#include "main/MainWindow.h"
 #include "windows/AboutBox.h"
 #include "windows/Dialogs.h"
 #include "windows/FindingText.h"
