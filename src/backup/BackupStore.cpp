@@ -39,14 +39,18 @@ FilePath backupPath(const MainState& s, FileKind k, std::string_view label, int 
 
 void requirePlainLabel(std::string_view label) {
   if (unsafeForFileName(label))
-    throw Error(cp1251::fromUtf8("Название \"") + std::string(label) +
-                cp1251::fromUtf8("\" не годится для имени резервной копии, ничего не записано"));
+    throw Error(Reason::UnfitLabel,
+                cp1251::fromUtf8("Название \"") + std::string(label) +
+                    cp1251::fromUtf8("\" не годится для имени резервной копии, ничего не записано"),
+                "", "", std::string(label));
 }
 
 void requirePlainName(std::string_view name) {
   if (name == "." || unsafeForFileName(name))
-    throw Error(cp1251::fromUtf8("\"") + std::string(name) +
-                cp1251::fromUtf8("\" не имя резервной копии, ничего не изменено"));
+    throw Error(Reason::NotBackupName,
+                cp1251::fromUtf8("\"") + std::string(name) +
+                    cp1251::fromUtf8("\" не имя резервной копии, ничего не изменено"),
+                "", "", std::string(name));
 }
 
 std::string backupTimestamp(const platform::LocalTime& at) {

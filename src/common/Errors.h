@@ -8,10 +8,33 @@
 
 namespace fw {
 
+// What went wrong, for a front end that words errors in its own language (the command line); the
+// window shows the text. The subject is what the text names besides a path (Windows-1251): a data
+// file's name, a vehicle label, a backup name, a number's text.
+enum class Reason {
+  Unspecified,
+  CannotOpen,      // path: a file that cannot be read
+  CannotCreate,    // path: a file that cannot be written
+  NotAnInteger,    // subject: the text
+  AmbiguousName,   // path: the name several entries of a folder match, and those entries
+  LineBreak,       // the text would split the line it goes into
+  NotLookedUp,     // subject: the data file the last lookup found no line of
+  ChangedOnDisk,   // subject: the data file whose vehicle line moved since the lookup
+  NotOwnBackup,    // subject: the vehicle label the backup is not for
+  UnfitLabel,      // subject: a label that cannot be part of a backup's name
+  NotBackupName,   // subject: a name that could reach outside the backup folder
+  LockBusy,        // another copy holds the game folder
+  LockUnavailable, // path: the lock file that cannot be taken
+};
+
 class Error : public std::runtime_error {
 public:
   explicit Error(const std::string& text) : Error(text, {}, {}) {}
   Error(std::string before, std::string path, std::string after);
+  Error(Reason reason, std::string before, std::string path, std::string after, std::string subject = {});
+
+  Reason reason() const { return reason_; }
+  const std::string& subject() const { return subject_; } // Windows-1251
 
   const std::string& before() const { return before_; } // Windows-1251
   const std::string& path() const { return path_; }     // the system's encoding
@@ -21,7 +44,8 @@ public:
   Error withFullStop() const;
 
 private:
-  std::string before_, path_, after_;
+  Reason reason_ = Reason::Unspecified;
+  std::string before_, path_, after_, subject_;
 };
 
 Error cannotOpen(const std::string& path);

@@ -28,7 +28,8 @@ std::string onDisk(const FilePath& path) {
   std::string names;
   for (const std::string& name : resolved.ambiguous)
     names += (names.empty() ? "" : ", ") + name;
-  throw Error("Cannot tell which file is meant by ", path.text + ": " + names, "");
+  // The names are in the system's encoding, as the path is.
+  throw Error(Reason::AmbiguousName, "Cannot tell which file is meant by ", path.text + ": " + names, "");
 }
 
 } // namespace
@@ -66,10 +67,12 @@ GameFolderLock::GameFolderLock(const std::string& startDir, std::chrono::millise
   case platform::FileLock::Result::Held: break;
   case platform::FileLock::Result::NoFolder: return;
   case platform::FileLock::Result::Busy:
-    throw Error(cp1251::fromUtf8("Файлы игры сейчас меняет другая копия Fleetwick, ничего не изменено. "
-                                 "Попробуйте ещё раз"));
+    throw Error(Reason::LockBusy,
+                cp1251::fromUtf8("Файлы игры сейчас меняет другая копия Fleetwick, ничего не изменено. "
+                                 "Попробуйте ещё раз"),
+                "", "");
   case platform::FileLock::Result::Failed:
-    throw Error(cp1251::fromUtf8("Не удаётся занять файл блокировки "), file.text,
+    throw Error(Reason::LockUnavailable, cp1251::fromUtf8("Не удаётся занять файл блокировки "), file.text,
                 cp1251::fromUtf8(", ничего не изменено"));
   }
   removeStaleTemporaries(startDir);

@@ -25,6 +25,10 @@ void keepRunningWithoutOutput();
 
 bool changeDirectory(const std::string& path);
 
+// Whether the user reads the programs' messages in Russian: the user's interface language on
+// Windows; on POSIX the locale that LC_ALL, LC_MESSAGES or LANG names, the first that is set.
+bool userSpeaksRussian();
+
 struct LocalTime {
   int year, month, day; // month and day from 1
   int hour, minute, second, millisecond;

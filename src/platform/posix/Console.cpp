@@ -3,6 +3,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <langinfo.h>
@@ -21,6 +22,12 @@ void write(Stream stream, std::string_view utf8) {
 }
 
 bool changeDirectory(const std::string& path) { return chdir(path.c_str()) == 0; }
+
+bool userSpeaksRussian() {
+  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"})
+    if (const char* value = std::getenv(name); value && *value) return std::strncmp(value, "ru", 2) == 0;
+  return false;
+}
 
 void keepRunningWithoutOutput() { std::signal(SIGPIPE, SIG_IGN); }
 

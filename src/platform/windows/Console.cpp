@@ -35,6 +35,8 @@ void write(Stream stream, std::string_view utf8) {
 
 bool changeDirectory(const std::string& path) { return SetCurrentDirectoryW(wide(path).c_str()) != 0; }
 
+bool userSpeaksRussian() { return PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_RUSSIAN; }
+
 // Windows has no broken pipe signal: a write to a closed pipe only fails.
 void keepRunningWithoutOutput() {}
 
