@@ -12,6 +12,8 @@
 #include "common/Files.h"
 #include "common/Integer.h"
 
+#include <algorithm>
+
 namespace fw {
 
 std::string replacementLine(const MainState& s, FileKind k, const std::string& text) {
@@ -23,26 +25,51 @@ std::string replacementLine(const MainState& s, FileKind k, const std::string& t
   return s.vehicleLabel + " " + text;
 }
 
-form::Verdict checkTyped(const MainState& s, FileKind k, const std::string& text) {
+namespace {
+
+std::size_t ownFields(FileKind k) { return k == FileKind::Vehicles ? 2 : 1; }
+
+// `typed` is the end of `line`.
+form::Verdict judged(const MainState& s, FileKind k, std::string_view line, std::string_view typed) {
   const DataFileState& f = s.file(k);
   if (!f.record.found) return {};
-  const std::string line = replacementLine(s, k, text);
   std::string name = k == FileKind::Handling ? s.vehicleLabel : s.modelName;
   name.erase(name.find_last_not_of(' ') + 1);
-  const std::size_t ownFields = k == FileKind::Vehicles ? 2 : 1;
-  return form::checkReplacement(
-      s, k, toInteger(f.lineIndex),
-      {line, std::string_view(line).substr(line.size() - text.size()), ownFields, name});
+  return form::checkReplacement(s, k, toInteger(f.lineIndex), {line, typed, ownFields(k), name});
+}
+
+} // namespace
+
+form::Verdict checkTyped(const MainState& s, FileKind k, const std::string& text) {
+  const std::string line = replacementLine(s, k, text);
+  return judged(s, k, line, std::string_view(line).substr(line.size() - text.size()));
+}
+
+form::Verdict checkWholeLine(const MainState& s, FileKind k, std::string_view line) {
+  // What follows the own fields: after the identifier and its blanks in handling.dat, after their
+  // commas in the others.
+  std::size_t at = 0;
+  if (k == FileKind::Handling) {
+    at = std::min(line.find_first_not_of(" \t"), line.size());
+    at = std::min(line.find_first_of(" \t", at), line.size());
+  } else {
+    for (std::size_t n = 0; n < ownFields(k) && at < line.size(); ++n)
+      at = std::min(line.find(',', at), line.size() - 1) + 1;
+  }
+  return judged(s, k, line, line.substr(at));
 }
 
 void requireOneLine(const std::string& text) {
   if (text.find_first_of("\r\n") != std::string::npos)
-    throw Error(cp1251::fromUtf8("Строка не может содержать перевод строки, ничего не записано"));
+    throw Error(Reason::LineBreak,
+                cp1251::fromUtf8("Строка не может содержать перевод строки, ничего не записано"), "", "");
 }
 
 void writeLine(MainState& s, FileKind k, const Services& services) {
   const GameFolderLock lock(s.startDirectory);
-  writeLineHoldingLock(s, k, services);
+  DataFileState& f = s.file(k);
+  replaceLineHoldingLock(s, k, replacementLine(s, k, f.input.text), services);
+  f.input.text.clear();
 }
 
 void requireWritable(MainState& s, FileKind k) {
@@ -51,7 +78,8 @@ void requireWritable(MainState& s, FileKind k) {
     throw cannotCreate(path.text);
 }
 
-void writeLineHoldingLock(MainState& s, FileKind k, const Services& services) {
+std::string replaceLineHoldingLock(MainState& s, FileKind k, const std::string& line,
+                                   const Services& services) {
   const KindInfo& info = kindInfo(k);
   DataFileState& f = s.file(k);
   const FilePath path = FilePath::under(s.startDirectory, info.dataFile);
@@ -65,22 +93,21 @@ void writeLineHoldingLock(MainState& s, FileKind k, const Services& services) {
   const std::string label = s.vehicleLabel;
   backup::requirePlainLabel(label);
 
-  const std::string replacement = replacementLine(s, k, f.input.text);
-  requireOneLine(replacement);
+  requireOneLine(line);
 
   number = backup::writeBackupFile(s, k, label, number, std::string(f.lines.at(index)));
-  s.log.append(cp1251::fromUtf8("Резервная копия ") + backup::backupName(k, label, number) +
-               cp1251::fromUtf8(" создана..."));
+  const std::string name = backup::backupName(k, label, number);
+  s.log.append(cp1251::fromUtf8("Резервная копия ") + name + cp1251::fromUtf8(" создана..."));
   backup::recordInLists(s, k, label, number, services.timestamp());
 
   f.lines.erase(static_cast<std::size_t>(index));
-  f.lines.insert(static_cast<std::size_t>(index), replacement);
+  f.lines.insert(static_cast<std::size_t>(index), line);
   saveLines(path, f.lines);
   s.log.append(std::string(info.fileName) + cp1251::fromUtf8(" записан..."));
   // The file now holds exactly these lines: no line holds a line break, so reading it back
   // would give them again.
   services.reloadViewer(k, f.lines);
-  f.input.text.clear();
+  return name;
 }
 
 } // namespace fw

@@ -13,15 +13,20 @@ std::string replacementLine(const MainState& s, FileKind k, const std::string& t
 // What the game would make of the line that a write of the typed text produces: advice, which the
 // write itself never asks for. Nothing where the last lookup found no line of the file.
 form::Verdict checkTyped(const MainState& s, FileKind k, const std::string& text);
+// The same for a whole line: its values after the fields the program writes itself count as typed.
+form::Verdict checkWholeLine(const MainState& s, FileKind k, std::string_view line);
 
 // Refuses a typed text that would split the line it goes into: the file would gain a line.
 void requireOneLine(const std::string& text);
 
 // The OK button of a file's input row.
 void writeLine(MainState& s, FileKind k, const Services& services);
-// The same, for a caller that holds the game folder's lock already: a command that writes several
-// files takes it once for all of them.
-void writeLineHoldingLock(MainState& s, FileKind k, const Services& services);
+// Puts a whole line in place of the vehicle's line as the OK button does (the file re-read, the old
+// line backed up and listed, the file written, the log lines, the viewer reloaded), for a caller
+// that holds the game folder's lock already: a command that writes several files takes it once for
+// all of them. Answers the backup's name.
+std::string replaceLineHoldingLock(MainState& s, FileKind k, const std::string& line,
+                                   const Services& services);
 
 // Refuses, with the message the write would give and before anything changes, a write of the file
 // that would fail at one of its files: the backup folder, the two lists, the data file.

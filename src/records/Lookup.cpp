@@ -6,6 +6,7 @@
 #include "common/FileKinds.h"
 #include "common/Integer.h"
 #include "records/Catalogue.h"
+#include "records/CategorySwitch.h"
 #include "records/Scans.h"
 
 #include <charconv>
@@ -96,6 +97,13 @@ void writeHints(MainState& s, const std::string& text) {
 }
 
 } // namespace
+
+void lookUpEntry(MainState& s, Category c, const std::string& entryText) {
+  selectCategory(s, c);
+  s.vehicleList(c).text = entryText;
+  vehicleListChanged(s);
+  lookUpVehicle(s, c);
+}
 
 std::array<const char*, 3> sectionMarkers(Category c) {
   const Params p = paramsOf(c);
