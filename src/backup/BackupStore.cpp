@@ -91,6 +91,20 @@ LineBuffer merged(const LineBuffer& base, const LineBuffer& mine, const LineBuff
 
 } // namespace
 
+std::vector<std::string> makeBackupFolders(const std::string& startDir) {
+  std::vector<std::string> made;
+  std::vector<std::string> folders = {"//backup"};
+  for (FileKind k : kFileKinds)
+    folders.push_back(kindInfo(k).backupDir);
+  for (const std::string& literal : folders) {
+    const FilePath folder = FilePath::under(startDir, literal);
+    if (exists(folder)) continue;
+    if (!makeFolder(folder)) throw refusedWrite(folder);
+    made.push_back(folder.text);
+  }
+  return made;
+}
+
 void reloadLists(MainState& s, FileKind k) {
   DataFileState& f = s.file(k);
   if (FilePath names = FilePath::under(s.startDirectory, kindInfo(k).nameList); exists(names))
@@ -106,10 +120,10 @@ void requireWritableStore(MainState& s, FileKind k, const std::string& label) {
   reloadLists(s, k);
   const KindInfo& info = kindInfo(k);
   const FilePath backup = backupPath(s, k, label, static_cast<int>(s.file(k).backupNames.items.size()) + 1);
-  if (!writableFolder(FilePath::under(s.startDirectory, info.backupDir))) throw cannotCreate(backup.text);
+  if (!writableFolder(FilePath::under(s.startDirectory, info.backupDir))) throw refusedWrite(backup);
   for (const char* list : {info.datedList, info.nameList})
     if (const FilePath path = FilePath::under(s.startDirectory, list); !replaceable(path))
-      throw cannotCreate(path.text);
+      throw refusedWrite(path);
 }
 
 int writeBackupFile(MainState& s, FileKind k, const std::string& label, int number, const std::string& line) {

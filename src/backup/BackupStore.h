@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace fw::backup {
 
@@ -24,6 +25,11 @@ void requirePlainName(std::string_view name);
 // long time where the system renders them in Windows-1251, else the program's own Russian form
 // (dd.MM.yyyy HH:mm:ss); either way the date alone at midnight exactly.
 std::string backupTimestamp(const platform::LocalTime& at);
+
+// Makes the backup folder and a folder per file kind in it where the game folder lacks them, as a
+// first write in a game folder that came without them needs; answers the folders made, as paths.
+// Throws "Cannot create file %s" with the folder that cannot be made.
+std::vector<std::string> makeBackupFolders(const std::string& startDir);
 
 // Takes the kind's lists from disk, where another copy of the program may have added backups since
 // this one read them: the name list as the file has it; the dated list as the user left it, with

@@ -75,7 +75,7 @@ void writeLine(MainState& s, FileKind k, const Services& services) {
 void requireWritable(MainState& s, FileKind k) {
   backup::requireWritableStore(s, k, s.vehicleLabel);
   if (const FilePath path = FilePath::under(s.startDirectory, kindInfo(k).dataFile); !replaceable(path))
-    throw cannotCreate(path.text);
+    throw refusedWrite(path);
 }
 
 std::string replaceLineHoldingLock(MainState& s, FileKind k, const std::string& line,

@@ -60,7 +60,9 @@ PartlyWritten::PartlyWritten(const Error& cause, std::vector<FileKind> written)
             cause.after() + cp1251::fromUtf8(". Записаны до этого: ") + fileNames(written), cause.subject()),
       cause_(cause), written_(std::move(written)) {}
 
-RefusedLines::RefusedLines() : Error(cp1251::fromUtf8("Игра не загрузит эти строки, ничего не записано")) {}
+RefusedLines::RefusedLines()
+    : Error(Reason::LinesWithErrors, cp1251::fromUtf8("Игра не загрузит эти строки, ничего не записано"), "",
+            "") {}
 
 std::vector<WrittenFile> writeAll(MainState& s, std::vector<PlannedWrite> plans, bool force,
                                   const Services& services) {

@@ -15,6 +15,8 @@ enum class Reason {
   Unspecified,
   CannotOpen,      // path: a file that cannot be read
   CannotCreate,    // path: a file that cannot be written
+  ReadOnlyFile,    // path: a file that cannot be written because it is read-only
+  MissingFolder,   // path: a file that cannot be written because its folder is missing
   NotAnInteger,    // subject: the text
   AmbiguousName,   // path: the name several entries of a folder match, and those entries
   LineBreak,       // the text would split the line it goes into
@@ -25,6 +27,7 @@ enum class Reason {
   NotBackupName,   // subject: a name that could reach outside the backup folder
   LockBusy,        // another copy holds the game folder
   LockUnavailable, // path: the lock file that cannot be taken
+  LinesWithErrors, // lines the game cannot load, not forced: nothing was written
 };
 
 class Error : public std::runtime_error {

@@ -45,7 +45,20 @@ LineBuffer loadLines(const FilePath& path) {
 void saveLines(const FilePath& path, const LineBuffer& lines) {
   if (platform::writeFile(onDisk(path), lines.views(), "\r\n", platform::Existing::Replace) !=
       platform::WriteResult::Written)
-    throw cannotCreate(path.text);
+    throw refusedWrite(path);
+}
+
+bool makeFolder(const FilePath& folder) { return platform::makeFolder(onDisk(folder)); }
+
+Error refusedWrite(const FilePath& path) {
+  const std::string native = onDisk(path);
+  const std::size_t cut = native.find_last_of("/\\");
+  Reason reason = Reason::CannotCreate;
+  if (platform::readOnly(native))
+    reason = Reason::ReadOnlyFile;
+  else if (cut != std::string::npos && cut > 0 && !platform::fileExists(native.substr(0, cut)))
+    reason = Reason::MissingFolder;
+  return Error(reason, "Cannot create file ", path.text, "");
 }
 
 bool createLines(const FilePath& path, const LineBuffer& lines) {
@@ -54,7 +67,7 @@ bool createLines(const FilePath& path, const LineBuffer& lines) {
   case platform::WriteResult::Exists: return false;
   case platform::WriteResult::Failed: break;
   }
-  throw cannotCreate(path.text);
+  throw refusedWrite(path);
 }
 
 bool replaceable(const FilePath& path) { return platform::replaceable(onDisk(path)); }

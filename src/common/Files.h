@@ -4,6 +4,7 @@
 // converted on the way in.
 #pragma once
 
+#include "common/Errors.h"
 #include "common/LineBuffer.h"
 #include "platform/FileSystem.h"
 #include "platform/Locks.h"
@@ -42,6 +43,10 @@ bool createLines(const FilePath& path, const LineBuffer& lines);
 // starts, so that it changes all of them or none.
 bool replaceable(const FilePath& path);
 bool writableFolder(const FilePath& folder);
+// Makes the folder, whose parent must exist; true also when it is there already.
+bool makeFolder(const FilePath& folder);
+// "Cannot create file %s", with what refused it where it is a read-only file or a missing folder.
+Error refusedWrite(const FilePath& path);
 
 // Holds the game folder's lock for as long as it lives, so that copies of the program (the window
 // and scripts) change the folder's files one at a time, and clears away the temporary files that

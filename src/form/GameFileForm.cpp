@@ -2,6 +2,8 @@
 
 #include "form/FieldText.h"
 
+#include <charconv>
+
 namespace fw::form {
 namespace {
 
@@ -118,6 +120,22 @@ std::optional<Section> sectionBegunBy(FileKind k, std::string_view line) {
     if (word == "car4") return Section::ColourQuads;
   }
   return std::nullopt;
+}
+
+std::size_t fieldPosition(FileKind k, std::string_view field) {
+  std::size_t number = 0;
+  if (std::from_chars(field.data(), field.data() + field.size(), number).ptr == field.data() + field.size())
+    return number;
+  const Section sections[3][4] = {
+      {Section::Handling, Section::BoatHandling, Section::BikeHandling, Section::AircraftHandling},
+      {Section::Models, Section::TextureParents, Section::Models, Section::Models},
+      {Section::Colours, Section::ColourPairs, Section::ColourQuads, Section::Colours}};
+  for (Section s : sections[indexOf(k)]) {
+    const std::span<const Field> fields = layoutOf(s)->fields;
+    for (std::size_t i = 0; i < fields.size(); ++i)
+      if (fields[i].name == field) return i + 1;
+  }
+  return 0;
 }
 
 std::string_view content(FileKind k, std::string_view line) {

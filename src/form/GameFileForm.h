@@ -58,6 +58,9 @@ const Layout* layoutOf(Section s);
 Section firstSection(FileKind k);
 // The section a line begins, or nothing where it begins none.
 std::optional<Section> sectionBegunBy(FileKind k, std::string_view line);
+// The 1-based place in its line of a field that a finding names: its number, or the place its name
+// has in the file's layouts (the names of a file's layouts never name two places). 0 when unknown.
+std::size_t fieldPosition(FileKind k, std::string_view field);
 // The line without its comment and the blanks around it: empty for a comment or a blank line.
 std::string_view content(FileKind k, std::string_view line);
 

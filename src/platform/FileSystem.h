@@ -26,6 +26,11 @@ std::string nativeLiteral(std::string_view literal);
 // Whether anything has that name: a file, or a folder, FIFO or device where a file is expected,
 // which the read that follows then refuses rather than passing it over.
 bool fileExists(const std::string& path);
+// A regular file that the player has made read-only: no write bit at all on POSIX, the read-only
+// attribute on Windows.
+bool readOnly(const std::string& path);
+// Makes the folder (its parent must exist); true also when it is there already.
+bool makeFolder(const std::string& path);
 
 // How long a file that another program holds open (a virus scanner, an editor, the game) is
 // waited for before a read or a replace of it fails, and how long the game folder's lock is waited

@@ -47,6 +47,17 @@ bool fileExists(const std::string& path) {
   return stat(path.c_str(), &st) == 0;
 }
 
+bool readOnly(const std::string& path) {
+  struct stat st {};
+  return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & 0222) == 0;
+}
+
+bool makeFolder(const std::string& path) {
+  struct stat st {};
+  return mkdir(path.c_str(), 0777) == 0 ||
+         (errno == EEXIST && stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode));
+}
+
 std::optional<FileBytes> readFile(const std::string& path) {
   // Without O_NONBLOCK opening a FIFO waits for a writer that may never come.
   int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);

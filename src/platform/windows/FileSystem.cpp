@@ -32,6 +32,19 @@ bool fileExists(const std::string& path) {
   return GetFileAttributesW(widePath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+bool readOnly(const std::string& path) {
+  const DWORD attr = GetFileAttributesW(widePath(path).c_str());
+  return attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_READONLY) &&
+         !(attr & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool makeFolder(const std::string& path) {
+  const std::wstring name = widePath(path);
+  if (CreateDirectoryW(name.c_str(), nullptr)) return true;
+  const DWORD attr = GetFileAttributesW(name.c_str());
+  return attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 // Windows tells letter case apart in no file name.
 ResolvedPath resolveCase(const std::string& path) { return {path, {}}; }
 
