@@ -91,14 +91,19 @@ LineBuffer merged(const LineBuffer& base, const LineBuffer& mine, const LineBuff
 
 } // namespace
 
-std::vector<std::string> makeBackupFolders(const std::string& startDir) {
-  std::vector<std::string> made;
+std::vector<FilePath> missingBackupFolders(const std::string& startDir) {
+  std::vector<FilePath> missing;
   std::vector<std::string> folders = {"//backup"};
   for (FileKind k : kFileKinds)
     folders.push_back(kindInfo(k).backupDir);
-  for (const std::string& literal : folders) {
-    const FilePath folder = FilePath::under(startDir, literal);
-    if (exists(folder)) continue;
+  for (const std::string& literal : folders)
+    if (FilePath folder = FilePath::under(startDir, literal); !exists(folder)) missing.push_back(std::move(folder));
+  return missing;
+}
+
+std::vector<std::string> makeBackupFolders(const std::string& startDir) {
+  std::vector<std::string> made;
+  for (const FilePath& folder : missingBackupFolders(startDir)) {
     if (!makeFolder(folder)) throw refusedWrite(folder);
     made.push_back(folder.text);
   }

@@ -1,6 +1,7 @@
 // Numbered backups of replaced lines, and the two lists per file kind that record them.
 #pragma once
 
+#include "common/Files.h"
 #include "common/MainState.h"
 #include "platform/Console.h"
 
@@ -26,9 +27,10 @@ void requirePlainName(std::string_view name);
 // (dd.MM.yyyy HH:mm:ss); either way the date alone at midnight exactly.
 std::string backupTimestamp(const platform::LocalTime& at);
 
-// Makes the backup folder and a folder per file kind in it where the game folder lacks them, as a
-// first write in a game folder that came without them needs; answers the folders made, as paths.
-// Throws "Cannot create file %s" with the folder that cannot be made.
+// The backup folder and its folder per file kind, those the game folder lacks (as paths).
+std::vector<FilePath> missingBackupFolders(const std::string& startDir);
+// Makes them, as a first write in a game folder that came without them needs; answers the folders
+// made. Throws "Cannot create file %s" with the folder that cannot be made.
 std::vector<std::string> makeBackupFolders(const std::string& startDir);
 
 // Takes the kind's lists from disk, where another copy of the program may have added backups since

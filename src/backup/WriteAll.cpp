@@ -26,10 +26,10 @@ PlannedWrite planned(const MainState& s, FileKind k, std::string line) {
   return {k, index, std::string(f.lines.at(index)), std::move(line), {}};
 }
 
-std::string fileNames(const std::vector<FileKind>& kinds) {
+std::string fileNames(const std::vector<WrittenFile>& files) {
   std::string names;
-  for (FileKind k : kinds)
-    names += (names.empty() ? "" : ", ") + std::string(kindInfo(k).fileName);
+  for (const WrittenFile& f : files)
+    names += (names.empty() ? "" : ", ") + std::string(kindInfo(f.kind).fileName);
   return names;
 }
 
@@ -55,7 +55,7 @@ bool holdsErrors(std::span<const PlannedWrite> plans) {
   });
 }
 
-PartlyWritten::PartlyWritten(const Error& cause, std::vector<FileKind> written)
+PartlyWritten::PartlyWritten(const Error& cause, std::vector<WrittenFile> written)
     : Error(cause.reason(), cause.before(), cause.path(),
             cause.after() + cp1251::fromUtf8(". Записаны до этого: ") + fileNames(written), cause.subject()),
       cause_(cause), written_(std::move(written)) {}
@@ -81,10 +81,7 @@ std::vector<WrittenFile> writeAll(MainState& s, std::vector<PlannedWrite> plans,
       written.push_back({p.kind, replaceLineHoldingLock(s, p.kind, p.newLine, services)});
     } catch (const Error& e) {
       if (written.empty()) throw;
-      std::vector<FileKind> kinds;
-      for (const WrittenFile& w : written)
-        kinds.push_back(w.kind);
-      throw PartlyWritten(e, std::move(kinds));
+      throw PartlyWritten(e, std::move(written));
     }
   }
   return written;

@@ -31,28 +31,28 @@ PlannedWrite planLine(const MainState& s, FileKind k, std::string line);
 
 bool holdsErrors(std::span<const PlannedWrite> plans);
 
+struct WrittenFile {
+  FileKind kind;
+  std::string backupName; // Windows-1251
+};
+
 // The files a write of several changed before a fault that no check foresaw (a full disk) stopped
 // it, and the fault.
 class PartlyWritten : public Error {
 public:
-  PartlyWritten(const Error& cause, std::vector<FileKind> written);
+  PartlyWritten(const Error& cause, std::vector<WrittenFile> written);
   const Error& cause() const { return cause_; }
-  const std::vector<FileKind>& written() const { return written_; }
+  const std::vector<WrittenFile>& written() const { return written_; }
 
 private:
   Error cause_;
-  std::vector<FileKind> written_;
+  std::vector<WrittenFile> written_;
 };
 
 // A plan whose lines hold errors, not forced: nothing was written.
 class RefusedLines : public Error {
 public:
   RefusedLines();
-};
-
-struct WrittenFile {
-  FileKind kind;
-  std::string backupName; // Windows-1251
 };
 
 // Writes the planned lines (at most one per file) as one action: refused, with nothing changed, when

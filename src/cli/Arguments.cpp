@@ -1,78 +1,116 @@
 #include "cli/Arguments.h"
 
+#include "cli/Output.h"
+
+#include <algorithm>
 #include <map>
 
 namespace fw::cli {
 
-const char* const kUsage =
-    "usage: fleetwick-cli [-C GAME_FOLDER] COMMAND\n"
-    "\n"
-    "  show VEHICLE               the vehicle's line in each data file, with its line number\n"
-    "  replace VEHICLE [--handling VALUES] [--vehicles VALUES] [--carcols VALUES] [--dry-run] [--force]\n"
-    "                             back up and replace the vehicle's lines, as the window's OK buttons do;\n"
-    "                             VALUES is what the window's input row takes; a line the game cannot\n"
-    "                             load is refused, and nothing is written, unless --force is given;\n"
-    "                             --dry-run only shows the old and the new lines and what is wrong\n"
-    "  backups [VEHICLE]          the backups of each data file, newest first, with their times\n"
-    "  restore BACKUP_NAME        put a backed-up line back, as the window's restore does\n"
-    "  check                      every line of the three data files that the game cannot load as\n"
-    "                             meant, as FILE:LINE: finding; exit code 1 when one has an error\n"
-    "\n"
-    "  -C GAME_FOLDER             work in GAME_FOLDER instead of the current folder\n"
-    "  --help                     this text\n"
-    "  --version                  the program's version\n"
-    "\n"
-    "Exit code: 0 done, 1 failed (the message says why), 2 usage error.\n";
+std::string usage() {
+  return say(R"(usage: fleetwick-cli [-C GAME_FOLDER] COMMAND ...
+
+Run it in the game folder (the one that holds common/data/handling.dat), or name that folder
+with -C. VEHICLE is a stock vehicle's name as handling.dat or vehicles.ide writes it (BANSHEE or
+banshee); `fleetwick-cli list` lists them.
+
+  list [CATEGORY]            the stock vehicles: name, model name, category (car, bike, boat, heli)
+  show VEHICLE               the vehicle's line in each data file, with its line number
+  replace VEHICLE [--handling VALUES] [--vehicles VALUES] [--carcols VALUES] [--dry-run] [--force]
+                             back up the vehicle's lines and write new ones in their place
+  backups [VEHICLE]          the backups, newest first: file, name, time and the line each holds
+  restore BACKUP_NAME        put a backed-up line back (handling_BANSHEE_1, as backups names it)
+  check                      every line of the three data files that the game cannot load as
+                             meant, as FILE:LINE: finding; exit code 1 when one has an error
+
+VALUES are the new line's values without the names the program writes itself, in quotes:
+  --handling "1450.0 1.7 85 ..."     handling.dat's line without its identifier (BANSHEE)
+  --vehicles "car, BANSHEE, ..."     vehicles.ide's line without the model name and the texture
+                                     dictionary (banshee, banshee,)
+  --carcols "45,0, 149,149"          carcols.dat's line without the model name (banshee,)
+A mod's read-me holds whole lines: `fleetwick-cli install VEHICLE readme.txt` takes them from it.
+A line the game cannot load is refused and nothing is written: --dry-run shows the line that would
+be written and what is wrong with it; --force writes it anyway, for a line you know the game takes.
+
+  -C GAME_FOLDER             work in GAME_FOLDER instead of the current folder
+  --help                     this text
+  --version                  the program's version
+
+Exit code: 0 done, 1 failed or refused (the message says why and what to do), 2 usage error.
+)",
+             R"(использование: fleetwick-cli [-C ПАПКА_ИГРЫ] КОМАНДА ...
+
+Запускайте в папке игры (в той, где лежит common/data/handling.dat) или укажите её через -C.
+МАШИНА — название стандартной машины, как его пишут handling.dat или vehicles.ide (BANSHEE или
+banshee); `fleetwick-cli list` покажет их все.
+
+  list [КАТЕГОРИЯ]           стандартные машины: название, модель, категория (car, bike, boat, heli)
+  show МАШИНА                строка машины в каждом файле данных с номером строки
+  replace МАШИНА [--handling ЗНАЧЕНИЯ] [--vehicles ЗНАЧЕНИЯ] [--carcols ЗНАЧЕНИЯ] [--dry-run] [--force]
+                             сохранить резервные копии строк машины и записать на их место новые
+  backups [МАШИНА]           резервные копии, новые первыми: файл, имя, время и строка в каждой
+  restore ИМЯ_КОПИИ          вернуть строку из резервной копии (handling_BANSHEE_1, как её
+                             называет backups)
+  check                      все строки трёх файлов данных, которые игра не загрузит как задумано,
+                             в виде ФАЙЛ:СТРОКА: замечание; код выхода 1, если есть ошибка
+
+ЗНАЧЕНИЯ — значения новой строки без названий, которые программа пишет сама, в кавычках:
+  --handling "1450.0 1.7 85 ..."     строка handling.dat без идентификатора (BANSHEE)
+  --vehicles "car, BANSHEE, ..."     строка vehicles.ide без названия модели и словаря текстур
+                                     (banshee, banshee,)
+  --carcols "45,0, 149,149"          строка carcols.dat без названия модели (banshee,)
+В описании мода строки целиком: `fleetwick-cli install МАШИНА readme.txt` возьмёт их оттуда.
+Строку, которую игра не загрузит, программа не пишет: --dry-run покажет, какая строка была бы
+записана и что в ней не так; --force запишет её всё равно, если вы знаете, что игра её примет.
+
+  -C ПАПКА_ИГРЫ              работать в ПАПКЕ_ИГРЫ, а не в текущей папке
+  --help                     эта справка
+  --version                  версия программы
+
+Код выхода: 0 — сделано, 1 — не сделано (сообщение говорит, почему и что делать), 2 — ошибка в
+командной строке.
+)");
+}
 
 namespace {
 
-const std::map<std::string, Command, std::less<>> kCommands = {{"show", Command::Show},
-                                                               {"replace", Command::Replace},
-                                                               {"backups", Command::Backups},
-                                                               {"restore", Command::Restore},
-                                                               {"check", Command::Check}};
+enum Allowed : unsigned { kNone = 0, kValues = 1, kDryRun = 2, kForce = 4 };
+
+struct CommandForm {
+  Command command;
+  std::size_t least, most; // operands
+  unsigned options;
+  const char *operand, *operandRu; // what the operand is, for a usage error
+};
+
+const std::map<std::string, CommandForm, std::less<>> kCommands = {
+    {"list", {Command::List, 0, 1, kNone, "CATEGORY", "КАТЕГОРИИ"}},
+    {"show", {Command::Show, 1, 1, kNone, "VEHICLE", "МАШИНЫ"}},
+    {"replace", {Command::Replace, 1, 1, kValues | kDryRun | kForce, "VEHICLE", "МАШИНЫ"}},
+    {"backups", {Command::Backups, 0, 1, kNone, "VEHICLE", "МАШИНЫ"}},
+    {"restore", {Command::Restore, 1, 1, kNone, "BACKUP_NAME", "ИМЕНИ_КОПИИ"}},
+    {"check", {Command::Check, 0, 0, kNone, "", ""}}};
 
 const std::map<std::string, FileKind, std::less<>> kValueOptions = {
     {"--handling", FileKind::Handling}, {"--vehicles", FileKind::Vehicles}, {"--carcols", FileKind::Carcols}};
 
 bool isHelp(const std::string& arg) { return arg == "--help" || arg == "-h"; }
 
-class Reader {
-public:
-  explicit Reader(std::span<const std::string> args) : args_(args) {}
-  bool done() const { return at_ >= args_.size(); }
-  const std::string& peek() const { return args_[at_]; }
-  const std::string& take(const std::string& what) {
-    if (done()) throw UsageError("missing " + what);
-    return args_[at_++];
-  }
+// A word that reads as a number or a list of numbers: a value typed without the quotes that keep
+// the values of a line together.
+bool looksLikeValue(const std::string& word) {
+  return !word.empty() && word.find_first_not_of("0123456789.,-+ \t") == std::string::npos &&
+         word.find_first_of("0123456789") != std::string::npos;
+}
 
-private:
-  std::span<const std::string> args_;
-  std::size_t at_ = 1;
-};
-
-void readReplaceOptions(Reader& in, Arguments& a) {
-  while (!in.done()) {
-    std::string option = in.take("option");
-    std::optional<std::string> inlineValue;
-    if (auto eq = option.find('='); option.starts_with("--") && eq != std::string::npos) {
-      inlineValue = option.substr(eq + 1);
-      option.resize(eq);
-    }
-    if ((option == "--dry-run" || option == "--force") && !inlineValue) {
-      (option == "--force" ? a.force : a.dryRun) = true;
-      continue;
-    }
-    auto kind = kValueOptions.find(option);
-    if (kind == kValueOptions.end()) throw UsageError("unknown option " + option);
-    std::optional<std::string>& slot = a.values[indexOf(kind->second)];
-    if (slot) throw UsageError(option + " given twice");
-    // The next word is the values whatever it looks like: they may start with a minus sign.
-    slot = inlineValue ? *inlineValue : in.take("VALUES after " + option);
-  }
-  if (!a.values[0] && !a.values[1] && !a.values[2])
-    throw UsageError("replace needs --handling, --vehicles or --carcols");
+UsageError unexpected(const std::string& word, bool valuesGiven) {
+  if (valuesGiven && looksLikeValue(word))
+    return UsageError(
+        say("unexpected " + word +
+                ": a line's values go in one pair of quotes, as in --handling \"1450.0 1.7 85 ...\"",
+            "лишнее " + word +
+                ": значения строки пишутся в одних кавычках, например --handling \"1450.0 1.7 85 ...\""));
+  return UsageError(say("unexpected " + word, "лишнее " + word));
 }
 
 } // namespace
@@ -80,7 +118,11 @@ void readReplaceOptions(Reader& in, Arguments& a) {
 Arguments parseArguments(std::span<const std::string> args) {
   for (std::size_t i = 1; i < args.size(); ++i) {
     // Values may be anything, "--help" too: only a word in an option's place asks for help or the version.
-    if (i > 1 && kValueOptions.contains(args[i - 1])) continue;
+    if (args[i] == "--") break;
+    if (kValueOptions.contains(args[i]) || args[i] == "-C") {
+      ++i;
+      continue;
+    }
     if (isHelp(args[i])) return {};
     if (args[i] == "--version") {
       Arguments version;
@@ -88,31 +130,77 @@ Arguments parseArguments(std::span<const std::string> args) {
       return version;
     }
   }
-  Reader in(args);
   Arguments a;
-  if (!in.done() && in.peek() == "-C") {
-    in.take("-C");
-    a.folder = in.take("GAME_FOLDER after -C");
+  std::optional<CommandForm> form;
+  std::string commandWord;
+  std::vector<std::string> operands;
+  unsigned given = kNone;
+  bool optionsEnd = false;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    std::string word = args[i];
+    const auto next = [&](const std::string& what, const std::string& whatRu) -> const std::string& {
+      if (i + 1 >= args.size())
+        throw UsageError(say("missing " + what + " after " + word, "нет " + whatRu + " после " + word));
+      return args[++i];
+    };
+    // A negative number is a value typed without quotes, not an option.
+    if (optionsEnd || word == "-" || !word.starts_with("-") || looksLikeValue(word)) {
+      if (!form && !optionsEnd) {
+        auto command = kCommands.find(word);
+        if (command == kCommands.end())
+          throw UsageError(say("unknown command " + word, "нет команды " + word));
+        a.command = command->second.command;
+        form = command->second;
+        commandWord = word;
+      } else if (!form) {
+        throw UsageError(say("unknown command " + word, "нет команды " + word));
+      } else {
+        operands.push_back(word);
+      }
+      continue;
+    }
+    if (word == "--") {
+      optionsEnd = true;
+      continue;
+    }
+    if (word == "-C") {
+      if (a.folder) throw UsageError(say("-C given twice", "-C указан дважды"));
+      a.folder = next("GAME_FOLDER", "ПАПКИ_ИГРЫ");
+      continue;
+    }
+    std::optional<std::string> inlineValue;
+    if (auto eq = word.find('='); word.starts_with("--") && eq != std::string::npos) {
+      inlineValue = word.substr(eq + 1);
+      word.resize(eq);
+    }
+    if ((word == "--dry-run" || word == "--force") && !inlineValue) {
+      (word == "--force" ? a.force : a.dryRun) = true;
+      given |= word == "--force" ? kForce : kDryRun;
+      continue;
+    }
+    auto kind = kValueOptions.find(word);
+    if (kind == kValueOptions.end()) throw UsageError(say("unknown option " + word, "нет параметра " + word));
+    std::optional<std::string>& slot = a.values[indexOf(kind->second)];
+    if (slot) throw UsageError(say(word + " given twice", word + " указан дважды"));
+    // The next word is the values whatever it looks like: they may start with a minus sign.
+    slot = inlineValue ? *inlineValue : next("VALUES", "ЗНАЧЕНИЙ");
+    given |= kValues;
   }
-  const std::string& word = in.take("COMMAND");
-  auto command = kCommands.find(word);
-  if (command == kCommands.end()) throw UsageError("unknown command " + word);
-  a.command = command->second;
-  switch (a.command) {
-  case Command::Show: a.operand = in.take("VEHICLE"); break;
-  case Command::Replace:
-    a.operand = in.take("VEHICLE");
-    readReplaceOptions(in, a);
-    break;
-  case Command::Backups:
-    if (!in.done()) a.operand = in.take("VEHICLE");
-    break;
-  case Command::Restore: a.operand = in.take("BACKUP_NAME"); break;
-  case Command::Check:
-  case Command::Help:
-  case Command::Version: break;
+  if (!form) throw UsageError(say("missing COMMAND", "нет команды"));
+  if (operands.size() < form->least)
+    throw UsageError(say(std::string("missing ") + form->operand, std::string("нет ") + form->operandRu));
+  if (operands.size() > form->most) throw unexpected(operands[form->most], given & kValues);
+  if (const unsigned stray = given & ~form->options) {
+    const std::string option = stray & kValues   ? "--handling, --vehicles, --carcols"
+                               : stray & kDryRun ? "--dry-run"
+                                                 : "--force";
+    throw UsageError(
+        say(option + " does not go with " + commandWord, option + " не подходит к " + commandWord));
   }
-  if (!in.done()) throw UsageError("unexpected " + in.peek());
+  if (a.command == Command::Replace && !(given & kValues))
+    throw UsageError(say("replace needs --handling, --vehicles or --carcols",
+                         "replace нужен --handling, --vehicles или --carcols"));
+  if (!operands.empty()) a.operand = operands[0];
   return a;
 }
 

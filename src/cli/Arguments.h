@@ -8,29 +8,33 @@
 #include <span>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace fw::cli {
 
-enum class Command { Help, Version, Show, Replace, Backups, Restore, Check };
+enum class Command { Help, Version, List, Show, Replace, Backups, Restore, Check };
 
 struct Arguments {
   Command command = Command::Help;
   std::optional<std::string> folder;                // -C
-  std::string operand;                              // VEHICLE or BACKUP_NAME, as given (UTF-8)
+  std::string operand;                              // VEHICLE, CATEGORY or BACKUP_NAME, as given (UTF-8)
   std::array<std::optional<std::string>, 3> values; // per FileKind, as given (UTF-8)
   bool dryRun = false;
   bool force = false; // write values that hold errors
 };
 
-// A command line that does not say what to do; exit code 2 with the usage text.
+// A command line that does not say what to do; exit code 2 with the usage text. The text is in the
+// run's language.
 class UsageError : public std::runtime_error {
 public:
   using std::runtime_error::runtime_error;
 };
 
-// args[0] is the program's name.
+// args[0] is the program's name. Options may stand anywhere after it, before or after the command
+// and its operands.
 Arguments parseArguments(std::span<const std::string> args);
 
-extern const char* const kUsage;
+// The usage text, in the run's language.
+std::string usage();
 
 } // namespace fw::cli

@@ -12,6 +12,7 @@
 #include "common/Files.h"
 #include "form/LineCheck.h"
 #include "platform/Console.h"
+#include "records/Catalogue.h"
 
 #include <algorithm>
 #include <utility>
@@ -20,6 +21,22 @@ namespace fw::cli {
 namespace {
 
 std::string lineAt(const DataFileState& f) { return cp1251::toUtf8(f.lines.at(lineNumber(f) - 1)); }
+
+void list(const Arguments& a) {
+  if (!a.operand.empty() && std::none_of(kCategories.begin(), kCategories.end(),
+                                         [&](Category c) { return a.operand == categoryWord(c); }))
+    throw Failure(say("There is no category " + a.operand + ": car, bike, boat or heli.",
+                      "Нет категории " + a.operand + ": car, bike, boat или heli."));
+  for (Category c : kCategories) {
+    if (!a.operand.empty() && a.operand != categoryWord(c)) continue;
+    for (const catalogue::Entry& e : catalogue::entries(c)) {
+      std::string_view label = e.text;
+      if (label.ends_with(' ')) label.remove_suffix(1);
+      print(std::string(label) + "\t" + (e.model.empty() ? "-" : std::string(e.model)) + "\t" +
+            categoryWord(c));
+    }
+  }
+}
 
 void show(const Arguments& a) {
   const Vehicle v = vehicleNamed(a.operand);
@@ -31,57 +48,31 @@ void show(const Arguments& a) {
     if (f.record.found)
       print(file + ":" + std::to_string(lineNumber(f)) + ":" + lineAt(f));
     else
-      print(file + ": no line for " + a.operand);
-  }
-}
-
-// The findings of each line, on stderr, or under its lines in a dry run.
-void showPlans(const Arguments& a, const std::vector<PlannedWrite>& plans) {
-  for (const PlannedWrite& p : plans) {
-    if (a.dryRun) {
-      print(std::string(kindInfo(p.kind).fileName) + ":" + std::to_string(p.index + 1));
-      print("- " + cp1251::toUtf8(p.oldLine));
-      print("+ " + cp1251::toUtf8(p.newLine));
-    }
-    for (const form::Finding& finding : p.verdict.findings)
-      (a.dryRun ? print : warn)(located(finding, p.index + 1));
+      print(file + ": " + say("no line for ", "нет строки ") + a.operand);
   }
 }
 
 void replace(const Arguments& a) {
   const Vehicle v = vehicleNamed(a.operand);
   // Every value is checked before the first file is touched.
+  static const char* const options[] = {"--handling", "--vehicles", "--carcols"};
   std::array<std::optional<std::string>, 3> typed;
   for (FileKind k : kFileKinds)
-    if (a.values[indexOf(k)]) typed[indexOf(k)] = encoded(*a.values[indexOf(k)]);
+    if (a.values[indexOf(k)]) typed[indexOf(k)] = typedValues(*a.values[indexOf(k)], options[indexOf(k)]);
   MainState s = started();
-  logging(s, [&] {
-    lookUp(s, v);
-    std::vector<PlannedWrite> plans;
-    for (FileKind k : kFileKinds)
-      if (typed[indexOf(k)]) plans.push_back(planTyped(s, k, *typed[indexOf(k)]));
-    showPlans(a, plans);
-    if (holdsErrors(plans) && !a.force)
-      throw Failure(
-          "The game cannot load these lines: nothing was written. --force writes them all the same.");
-    if (a.dryRun) return;
-    try {
-      writeAll(s, std::move(plans), a.force, services());
-    } catch (const PartlyWritten& e) {
-      std::string written;
-      for (FileKind k : e.written())
-        written += (written.empty() ? "" : ", ") + std::string(kindInfo(k).fileName);
-      throw Failure(utf8Message(e.cause().withFullStop()) + " Written before it: " + written + ".");
-    }
-  });
+  lookUp(s, v);
+  std::vector<PlannedWrite> plans;
+  for (FileKind k : kFileKinds)
+    if (typed[indexOf(k)]) plans.push_back(planTyped(s, k, *typed[indexOf(k)]));
+  showPlans(s, plans, a.dryRun);
+  refuseErrors(plans, a);
+  if (!a.dryRun) writePlanned(s, std::move(plans), a);
 }
 
 // The files as they are on disk, every finding on stdout; the counts last, on stderr when there are
 // errors.
 void check() {
-  std::array<LineBuffer, 3> files;
-  for (FileKind k : kFileKinds)
-    files[indexOf(k)] = loadLines(FilePath::relative(kindInfo(k).relativeFile));
+  const std::array<LineBuffer, 3> files = dataFiles();
   std::size_t counts[2] = {};
   std::string out;
   form::checkFiles(files, [&](const form::Finding& f) {
@@ -91,8 +82,9 @@ void check() {
     if (out.size() > 65536) platform::write(platform::Stream::Out, std::exchange(out, {}));
   });
   platform::write(platform::Stream::Out, out);
-  const std::string summary =
-      std::to_string(counts[0]) + " errors, " + std::to_string(counts[1]) + " warnings.";
+  const std::string errors = std::to_string(counts[0]), warnings = std::to_string(counts[1]);
+  const std::string summary = say(errors + " errors, " + warnings + " warnings.",
+                                  "ошибок: " + errors + ", предупреждений: " + warnings + ".");
   if (counts[0]) throw Failure(summary);
   print(summary);
 }
@@ -108,46 +100,96 @@ std::string timeOf(const LineBuffer& dated, const std::string& name) {
   return {};
 }
 
+// The backup's line, shortened to what tells backups apart at a glance.
+std::string backedUpLine(const MainState& s, FileKind k, const std::string& name) {
+  try {
+    std::string line = cp1251::toUtf8(
+        loadLines(FilePath::under(s.startDirectory, std::string(kindInfo(k).backupDir) + name)).at(0));
+    constexpr std::size_t kShown = 60;
+    if (line.size() > kShown) {
+      std::size_t cut = kShown; // the first byte left out, moved back to where its character begins
+      while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80)
+        --cut;
+      line.resize(cut);
+      line += "...";
+    }
+    return line;
+  } catch (const Error&) {
+    return say("(no such file)", "(файла нет)");
+  }
+}
+
 void backups(const Arguments& a) {
   std::optional<Vehicle> only;
   if (!a.operand.empty()) only = vehicleNamed(a.operand);
   const MainState s = started();
+  bool any = false;
   for (FileKind k : kFileKinds) {
     const DataFileState& f = s.file(k);
     for (const std::string& name : f.backupNames.items) {
       const auto parsed = parseBackupName(name);
       if (only && (!parsed || parsed->label != only->text)) continue;
+      any = true;
       print(std::string(kindInfo(k).fileName) + "\t" + cp1251::toUtf8(name) + "\t" +
-            cp1251::toUtf8(timeOf(f.datedList, name)));
+            cp1251::toUtf8(timeOf(f.datedList, name)) + "\t" + backedUpLine(s, k, name));
     }
   }
+  if (any) return;
+  const std::string whose = only ? cp1251::toUtf8(only->text) : std::string();
+  print(only ? say("No backups of " + whose + " yet: replace, install and reset make them.",
+                   "Резервных копий " + whose + " пока нет: их делают replace, install и reset.")
+             : say("No backups yet: replace, install and reset make them.",
+                   "Резервных копий пока нет: их делают replace, install и reset."));
 }
 
 void restore(const Arguments& a) {
-  const std::string name = encoded(a.operand);
+  std::string name = encoded(a.operand, "BACKUP_NAME");
+  if (!name.ends_with(".hb")) name += ".hb";
   const auto parsed = parseBackupName(name);
-  if (!parsed)
-    throw Failure("\"" + a.operand +
-                  "\" is no backup name: handling_, vehicles_ or carcols_, the vehicle, _, " +
-                  "a number and .hb.");
-  const Vehicle v = vehicleNamed(parsed->label);
+  if (!parsed) {
+    if (findVehicle(a.operand))
+      throw Failure(
+          say(a.operand + " is a vehicle, and restore takes the name of one of its backups; to list them: " +
+                  commandLine(a, "backups " + a.operand),
+              a.operand + " — машина, а restore нужно имя одной из её резервных копий; список копий: " +
+                  commandLine(a, "backups " + a.operand)));
+    throw Failure(
+        say("\"" + a.operand +
+                "\" is no backup's name: handling_, vehicles_ or carcols_, the vehicle, _ and a number "
+                "(handling_BANSHEE_1); to list the backups: " +
+                commandLine(a, "backups"),
+            "\"" + a.operand +
+                "\" — не имя резервной копии: handling_, vehicles_ или carcols_, машина, _ и номер "
+                "(handling_BANSHEE_1); список копий: " +
+                commandLine(a, "backups")));
+  }
+  const Vehicle v = vehicleNamed(cp1251::toUtf8(parsed->label));
   MainState s = started();
-  logging(s, [&] {
-    lookUp(s, v);
-    backup::requireLookedUp(s, parsed->kind);
-    // The window keeps the restore page closed for a handling-only vehicle's other files.
-    if (!s.file(parsed->kind).restoreButton.enabled)
-      throw Failure(std::string("The window offers no ") + kindInfo(parsed->kind).fileName +
-                    " row for this vehicle.");
-    s.file(parsed->kind).backupNames.text = name;
-    restoreLine(s, parsed->kind, services());
-  });
+  lookUp(s, v);
+  const KindInfo& info = kindInfo(parsed->kind);
+  backup::requireLookedUp(s, parsed->kind);
+  const std::string label = cp1251::toUtf8(parsed->label);
+  // The window keeps the restore page closed for a handling-only vehicle's other files.
+  if (!s.file(parsed->kind).restoreButton.enabled)
+    throw Failure(say(label + " has no line in " + info.fileName + " to put a backup in.",
+                      "У " + label + " нет строки в " + info.fileName + ", куда вернуть копию."));
+  if (!exists(FilePath::under(s.startDirectory, info.backupDir + name)))
+    throw Failure(say("There is no backup " + cp1251::toUtf8(name) + "; to list " + label +
+                          "'s backups: " + commandLine(a, "backups " + label),
+                      "Резервной копии " + cp1251::toUtf8(name) + " нет; список копий " + label + ": " +
+                          commandLine(a, "backups " + label)));
+
+  s.file(parsed->kind).backupNames.text = name;
+  restoreLine(s, parsed->kind, services());
+  print(say("Backup " + cp1251::toUtf8(name) + " restored...",
+            "Резервная копия " + cp1251::toUtf8(name) + " восстановлена..."));
 }
 
 } // namespace
 
 void runCommand(const Arguments& a) {
   switch (a.command) {
+  case Command::List: return list(a);
   case Command::Show: return show(a);
   case Command::Replace: return replace(a);
   case Command::Backups: return backups(a);
@@ -156,7 +198,7 @@ void runCommand(const Arguments& a) {
   case Command::Version: return print("fleetwick " FLEETWICK_VERSION);
   case Command::Help: break;
   }
-  platform::write(platform::Stream::Out, kUsage);
+  platform::write(platform::Stream::Out, usage());
 }
 
 } // namespace fw::cli

@@ -1,41 +1,95 @@
 #include "cli/FindingText.h"
 
+#include "cli/Output.h"
 #include "common/Cp1251.h"
 #include "common/FileKinds.h"
+#include "form/GameFileForm.h"
 
 namespace fw::cli {
+namespace {
 
-std::string describe(const form::Finding& f) {
+// The fields the program writes before a typed text: the identifier, or the model name and the
+// texture dictionary, or the model name.
+std::size_t ownFields(FileKind k) { return k == FileKind::Vehicles ? 2 : 1; }
+
+std::string where(const form::Finding& f) {
+  if (f.field.empty()) return {};
+  const bool numbered = f.field.find_first_not_of("0123456789") == std::string::npos;
+  const std::size_t position = form::fieldPosition(f.file, f.field);
+  const std::string name = cp1251::toUtf8(f.field);
+  if (f.line) // a line of a file: its own places
+    return numbered ? say("value " + name + " of the line: ", "значение " + name + " строки: ")
+                    : say("field " + name + ": ", "поле " + name + ": ");
+  if (position <= ownFields(f.file)) return say("field " + name + ": ", "поле " + name + ": ");
+  const std::string typed = std::to_string(position - ownFields(f.file));
+  return numbered
+             ? say("value " + typed + " of the typed text: ", "значение " + typed + " введённого текста: ")
+             : say("field " + name + " (value " + typed + " of the typed text): ",
+                   "поле " + name + " (значение " + typed + " введённого текста): ");
+}
+
+std::string nameTypedAgain(FileKind k, const std::string& name) {
+  const std::string found = "\"" + name + "\"";
+  switch (k) {
+  case FileKind::Vehicles:
+    return say("begins with " + found + ": leave out the model name and the texture dictionary (" + name +
+                   ", " + name + ",), which the program writes itself",
+               "начинается с " + found + ": уберите название модели и словаря текстур (" + name + ", " +
+                   name + ",), их программа пишет сама");
+  case FileKind::Carcols:
+    return say("begins with " + found + ", the model name the program writes itself: leave it out",
+               "начинается с " + found + ", названия модели, которое программа пишет сама: уберите его");
+  case FileKind::Handling: break;
+  }
+  return say("begins with " + found + ", the identifier the program writes itself: leave it out",
+             "начинается с " + found + ", идентификатора, который программа пишет сама: уберите его");
+}
+
+std::string what(const form::Finding& f) {
   using P = form::Problem;
-  const std::string found = "\"" + f.found + "\"", &expected = f.expected;
-  std::string what;
+  const std::string raw = cp1251::toUtf8(f.found), expected = cp1251::toUtf8(f.expected);
+  const std::string found = "\"" + raw + "\"";
   switch (f.problem) {
-  case P::FieldCount: what = f.found + " values where " + expected + " belong"; break;
-  case P::Comma: what = found + " holds a comma: blanks separate the values"; break;
-  case P::NotANumber: what = found + " is not a number"; break;
-  case P::NotHexadecimal: what = found + " is not a hexadecimal number"; break;
-  case P::NotWhole: what = found + " is not a whole number"; break;
-  case P::Empty: what = "no value"; break;
-  case P::UnknownType: what = found + " is none of " + expected; break;
-  case P::UnknownHandling: what = "handling.dat has no line " + found; break;
+  case P::FieldCount:
+    return f.line ? say(raw + " values where the section's lines have " + expected,
+                        "значений " + raw + ", а в строках раздела их " + expected)
+                  : say(raw + " values typed, the row takes " + expected,
+                        "введено значений: " + raw + ", строка принимает " + expected);
+  case P::Comma:
+    return say(found + " holds a comma: blanks separate the values",
+               "запятая в " + found + ": значения разделяют пробелы");
+  case P::NotANumber: return say(found + " is not a number", found + " — не число");
+  case P::NotHexadecimal:
+    return say(found + " is not a hexadecimal number", found + " — не шестнадцатеричное число");
+  case P::NotWhole: return say(found + " is not a whole number", found + " — не целое число");
+  case P::Empty: return say("no value", "пусто");
+  case P::UnknownType: return say(found + " is none of " + expected, "тип " + found + " — не из " + expected);
+  case P::UnknownHandling:
+    return say("handling.dat has no line " + found, "в handling.dat нет строки " + found);
   case P::BeyondColourTable:
-    what = "colour " + f.found + " is not among the table's " + expected + " colours";
-    break;
+    return say("colour " + raw + " is not among the table's " + expected + " colours",
+               "цвета " + raw + " нет в таблице из " + expected + " цветов");
   case P::PartCombination:
-    what = f.found + " colour indices do not make whole combinations of " + expected;
-    break;
+    return say(raw + " colour indices do not make whole combinations of " + expected,
+               "индексов цветов " + raw + ", а в сочетании их " + expected);
   case P::TooManyCombinations:
-    what = f.found + " colour combinations where at most " + expected + " belong";
-    break;
+    return say(raw + " colour combinations where at most " + expected + " belong",
+               "сочетаний цветов " + raw + ", а можно не больше " + expected);
   case P::OutOfRange: {
     const std::size_t dots = expected.find("..");
-    what = f.found + " is outside " + expected.substr(0, dots) + " to " + expected.substr(dots + 2);
-    break;
+    const std::string low = expected.substr(0, dots), high = expected.substr(dots + 2);
+    return say(raw + " is outside " + low + " to " + high, raw + " вне диапазона от " + low + " до " + high);
   }
-  case P::NameTypedAgain: what = "begins with " + found + ", which the program adds itself"; break;
+  case P::NameTypedAgain: return nameTypedAgain(f.file, raw);
   }
-  const std::string field = f.field.empty() ? "" : "field " + f.field + ": ";
-  return cp1251::toUtf8((f.severity == form::Severity::Error ? "error: " : "warning: ") + field + what);
+  return {};
+}
+
+} // namespace
+
+std::string describe(const form::Finding& f) {
+  const bool error = f.severity == form::Severity::Error;
+  return (error ? say("error: ", "ошибка: ") : say("warning: ", "внимание: ")) + where(f) + what(f);
 }
 
 std::string located(const form::Finding& f, std::int64_t line) {

@@ -11,6 +11,10 @@ namespace fw::cli {
 // interface language on Windows), English otherwise. Both texts are UTF-8.
 std::string say(std::string_view english, std::string_view russian);
 
+// A path as the program built it, its doubled separators single and without a separator at its end,
+// for reading.
+std::string readable(std::string path);
+
 // A line on standard output, and one on standard error.
 void print(const std::string& utf8);
 void warn(const std::string& utf8);

@@ -1,6 +1,7 @@
 #include "cli/Vehicles.h"
 
 #include "common/FileKinds.h"
+#include "form/FieldText.h"
 #include "records/Catalogue.h"
 
 #include <algorithm>
@@ -37,7 +38,17 @@ std::optional<Vehicle> findVehicle(std::string_view name) {
     for (const catalogue::Entry& e : catalogue::entries(c))
       if (e.text == name || (withoutTrailingBlank(e.text) == name && !name.ends_with(' ')))
         return Vehicle{c, std::string(e.text)};
+  for (Category c : kCategories)
+    for (const catalogue::Entry& e : catalogue::entries(c))
+      if (form::sameIgnoringCase(name, withoutTrailingBlank(e.text)) ||
+          (!e.model.empty() && form::sameIgnoringCase(name, e.model)))
+        return Vehicle{c, std::string(e.text)};
   return std::nullopt;
+}
+
+const char* categoryWord(Category c) {
+  static const char* const words[] = {"car", "bike", "boat", "heli"};
+  return words[indexOf(c)];
 }
 
 std::vector<std::string> nearestNames(std::string_view name) {

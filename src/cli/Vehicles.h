@@ -15,9 +15,14 @@ struct Vehicle {
   std::string text; // the catalogue entry as the window's list holds it
 };
 
-// The entry of any category whose text is the name, or the name and a trailing blank: "MANANA "
-// and "TAXI2 " carry one that nobody typing the name can see.
+// The entry a name means: the one whose text is the name, or the name and a trailing blank
+// ("MANANA " and "TAXI2 " carry one that nobody typing the name can see); else the one whose text
+// or model name (as vehicles.ide writes it) is the name in any letter case, which no two entries
+// share.
 std::optional<Vehicle> findVehicle(std::string_view name);
+
+// The category's word on the command line: car, bike, boat, heli.
+const char* categoryWord(Category c);
 
 // The entries closest to the name ignoring letter case, as they would be typed, at most three.
 std::vector<std::string> nearestNames(std::string_view name);

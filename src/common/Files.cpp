@@ -52,11 +52,13 @@ bool makeFolder(const FilePath& folder) { return platform::makeFolder(onDisk(fol
 
 Error refusedWrite(const FilePath& path) {
   const std::string native = onDisk(path);
-  const std::size_t cut = native.find_last_of("/\\");
+  std::string folder = native.substr(0, native.find_last_of("/\\") + 1);
+  while (folder.size() > 1 && (folder.back() == '/' || folder.back() == '\\'))
+    folder.pop_back();
   Reason reason = Reason::CannotCreate;
   if (platform::readOnly(native))
     reason = Reason::ReadOnlyFile;
-  else if (cut != std::string::npos && cut > 0 && !platform::fileExists(native.substr(0, cut)))
+  else if (!folder.empty() && !platform::fileExists(folder))
     reason = Reason::MissingFolder;
   return Error(reason, "Cannot create file ", path.text, "");
 }

@@ -1,5 +1,6 @@
 // The lookups, in a small game folder built for each rule.
 #include "Game.h"
+#include "records/Catalogue.h"
 #include "records/Scans.h"
 
 #include <gtest/gtest.h>
@@ -97,4 +98,18 @@ TEST_F(Lookup, aMissingMarkerFailsWhereTheBoundIsRead) {
   s.handlingBound = "5";
   lookUp("ADMIRAL");
   EXPECT_EQ(rows()[0], "0") << "a bound an earlier lookup left is used";
+}
+
+// The command line takes an entry's text or model name in any letter case: no two entries share one.
+TEST(Catalogue, noTwoEntriesShareANameInAnyLetterCase) {
+  std::map<std::string, std::string_view> owners;
+  for (Category c : kCategories)
+    for (const catalogue::Entry& e : catalogue::entries(c))
+      for (std::string_view name : {e.text, e.model}) {
+        std::string lower;
+        for (char ch : name.substr(0, name.find_last_not_of(' ') + 1))
+          lower += static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+        const auto [owner, fresh] = owners.emplace(lower, e.text);
+        EXPECT_TRUE(lower.empty() || fresh || owner->second == e.text) << name;
+      }
 }
