@@ -83,14 +83,16 @@ make_game() {
 make_backup() { mkdir -p "$1/backup/"{handling,vehicles,carcols}; }
 # The dated list with each digit of its time stamps as 9: the form of the stamps, not their second.
 undate() { perl -i -pe 's/^(\S+ {10})(.*)/$1 . ($2 =~ tr{0-9}{9}r)/e' "$1/backup/hblist.txt"; }
-# What fleetwick-cli ("$@", run in the folder) makes of the window's replacement, in $expected. In
-# Russian it reports the write in the log's words, then how to undo it.
+# What fleetwick-cli ("$@", run in the folder) makes of the window's replacement, in $expected; in
+# Russian, in a folder of its own, it reports the write in the log's words, then how to undo it.
 expect() {
   expected=$out/expected
-  make_game "$expected" && make_backup "$expected"
-  (cd "$expected" && env -u LC_ALL LANG=C.UTF-8 LC_MESSAGES=ru_RU.UTF-8 "$@" replace ADMIRAL --force --handling "1700.0 2.5 0.0") | tr -d '\r' |
-    grep -v '^Отменить: fleetwick-cli restore handling_ADMIRAL_1$' >"$out/expected.log" ||
+  make_game "$expected" && make_backup "$expected" && make_game "$out/russian" && make_backup "$out/russian"
+  (cd "$expected" && "$@" replace ADMIRAL --force --handling "1700.0 2.5 0.0") >/dev/null ||
     fail "fleetwick-cli cannot make the expected folder"
+  (cd "$out/russian" && LC_ALL=ru_RU.UTF-8 "$@" replace ADMIRAL --force --handling "1700.0 2.5 0.0") | tr -d '\r' |
+    grep -v '^Отменить: fleetwick-cli restore handling_ADMIRAL_1$' >"$out/expected.log" ||
+    fail "fleetwick-cli cannot make the expected log"
   undate "$expected"
 }
 
