@@ -17,6 +17,12 @@ const char* const kUsage =
     "  restore BACKUP_NAME        put a backed-up line back, as the window's restore does\n"
     "  check                      every line of the three data files that the game cannot load as\n"
     "                             meant, as FILE:LINE: finding; exit code 1 when one has an error\n"
+    "  status                     every stock vehicle whose line in a data file differs from the stock\n"
+    "                             files, as VEHICLE FILE:LINE: changed: FIELD STOCK -> NOW, or missing\n"
+    "  reset VEHICLE [--handling] [--vehicles] [--carcols] [--dry-run]\n"
+    "                             put the vehicle's stock lines back in the named files (all three without\n"
+    "                             an option), each backed up first as a write backs it up; exit code 1\n"
+    "                             when a file has no line for the vehicle; --dry-run only shows the lines\n"
     "\n"
     "  -C GAME_FOLDER             work in GAME_FOLDER instead of the current folder\n"
     "  --help                     this text\n"
@@ -26,11 +32,10 @@ const char* const kUsage =
 
 namespace {
 
-const std::map<std::string, Command, std::less<>> kCommands = {{"show", Command::Show},
-                                                               {"replace", Command::Replace},
-                                                               {"backups", Command::Backups},
-                                                               {"restore", Command::Restore},
-                                                               {"check", Command::Check}};
+const std::map<std::string, Command, std::less<>> kCommands = {
+    {"show", Command::Show},       {"replace", Command::Replace}, {"backups", Command::Backups},
+    {"restore", Command::Restore}, {"check", Command::Check},     {"status", Command::Status},
+    {"reset", Command::Reset}};
 
 const std::map<std::string, FileKind, std::less<>> kValueOptions = {
     {"--handling", FileKind::Handling}, {"--vehicles", FileKind::Vehicles}, {"--carcols", FileKind::Carcols}};
@@ -75,6 +80,18 @@ void readReplaceOptions(Reader& in, Arguments& a) {
     throw UsageError("replace needs --handling, --vehicles or --carcols");
 }
 
+void readResetOptions(Reader& in, Arguments& a) {
+  while (!in.done()) {
+    const std::string& option = in.take("option");
+    if (auto kind = kValueOptions.find(option); kind != kValueOptions.end())
+      a.files[indexOf(kind->second)] = true;
+    else if (option == "--dry-run")
+      a.dryRun = true;
+    else
+      throw UsageError("unknown option " + option);
+  }
+}
+
 } // namespace
 
 Arguments parseArguments(std::span<const std::string> args) {
@@ -108,6 +125,11 @@ Arguments parseArguments(std::span<const std::string> args) {
     if (!in.done()) a.operand = in.take("VEHICLE");
     break;
   case Command::Restore: a.operand = in.take("BACKUP_NAME"); break;
+  case Command::Reset:
+    a.operand = in.take("VEHICLE");
+    readResetOptions(in, a);
+    break;
+  case Command::Status:
   case Command::Check:
   case Command::Help:
   case Command::Version: break;

@@ -6,6 +6,7 @@
 #include "cli/FindingText.h"
 #include "cli/Output.h"
 #include "cli/Session.h"
+#include "cli/Stock.h"
 #include "common/Cp1251.h"
 #include "common/Errors.h"
 #include "common/FileKinds.h"
@@ -153,6 +154,8 @@ void runCommand(const Arguments& a) {
   case Command::Backups: return backups(a);
   case Command::Restore: return restore(a);
   case Command::Check: return check();
+  case Command::Status: return status();
+  case Command::Reset: return reset(a);
   case Command::Version: return print("fleetwick " FLEETWICK_VERSION);
   case Command::Help: break;
   }
