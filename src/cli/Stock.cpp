@@ -118,7 +118,8 @@ void status() {
   if (changes.empty())
     print(say("Every vehicle's lines are as the game shipped them.", "Все строки машин как в оригинале."));
   else
-    print(say(counted(lines, "line") + " of " + counted(changes.size(), "vehicle") + " differ from stock.",
+    print(say("Differing from stock: " + counted(lines, "line") + " of " +
+                  counted(changes.size(), "vehicle") + ".",
               "Отличаются от оригинала строк: " + std::to_string(lines) +
                   ", машин: " + std::to_string(changes.size()) + "."));
 }
