@@ -90,6 +90,12 @@ std::vector<Span> valuesOf(FileKind k, std::string_view line) {
   return values;
 }
 
+// The handling line a vehicles.ide line's model uses: its handling column.
+std::string_view handlingColumn(std::string_view line) {
+  const std::vector<Span> values = valuesOf(FileKind::Vehicles, line);
+  return values.size() > kHandlingColumn ? valueAt(line, values[kHandlingColumn]) : std::string_view();
+}
+
 std::string handlingName(std::size_t position) {
   // The letter the form gives the field and the name the stock copy's header gives it there:
   // "; B      mass                    kg, 1.0 to 50000.0".
@@ -129,9 +135,10 @@ std::vector<FieldChange> differences(FileKind k, std::string_view current, std::
   return out;
 }
 
+// Backwards, as the marker scan searches: the markers end the parts of a file that are searched.
 bool hasLineWith(const LineBuffer& lines, std::string_view marker) {
   const auto all = lines.views();
-  return std::any_of(all.begin(), all.end(), [&](std::string_view l) { return scan::contains(l, marker); });
+  return std::any_of(all.rbegin(), all.rend(), [&](std::string_view l) { return scan::contains(l, marker); });
 }
 
 std::vector<LineChange> compared(const MainState& s, Category c, const Found& game, const Found& stock) {
@@ -207,26 +214,45 @@ std::vector<LineChange> changesOf(const MainState& s, Category c) {
   return compared(s, c, foundBy(s), stockLines(c, s.vehicleLists[indexOf(c)].text));
 }
 
+std::vector<std::string> sharingHandlingLine(const std::array<LineBuffer, 3>& files,
+                                             const std::string& label) {
+  // Only the vehicles whose model has a line that names the identifier are looked up.
+  const std::string key = withoutTrailingBlanks(label);
+  std::vector<std::string_view> models;
+  for (std::string_view line : files[indexOf(FileKind::Vehicles)].views())
+    if (handlingColumn(line) == key) models.push_back(scan::firstField(line));
+  std::vector<std::string> sharing;
+  for (Category c : kCategories)
+    for (const catalogue::Entry& e : catalogue::entries(c)) {
+      if (e.text == label || std::find(models.begin(), models.end(), e.model) == models.end()) continue;
+      MainState s;
+      for (FileKind k : kFileKinds)
+        s.file(k).lines = files[indexOf(k)];
+      if (const std::int64_t ide = lookedUp(s, c, std::string(e.text))[indexOf(FileKind::Vehicles)];
+          ide >= 0 && handlingColumn(s.file(FileKind::Vehicles).lines.at(ide)) == key)
+        sharing.emplace_back(e.text);
+    }
+  return sharing;
+}
+
 std::vector<VehicleChanges> changesAgainstStock(const std::array<LineBuffer, 3>& files) {
   std::vector<VehicleChanges> all;
   std::map<std::string, std::vector<std::size_t>> users; // by handling identifier
   // Each lookup as a freshly started window runs it: nothing one leaves in the working fields
   // decides the next. The files move from one state to the next; their lines are not copied.
   std::array<LineBuffer, 3> lines = files;
+  const MainState started; // copied, not built again: building one words its texts anew
   for (Category c : kCategories) {
     for (const catalogue::Entry& e : catalogue::entries(c)) {
-      MainState s;
+      MainState s = started;
       for (FileKind k : kFileKinds)
         s.file(k).lines = std::move(lines[indexOf(k)]);
       const std::string label(e.text);
       const Found game = lookedUp(s, c, label);
       all.push_back({c, label, compared(s, c, game, stockLines(c, label))});
-      if (const std::int64_t ide = game[indexOf(FileKind::Vehicles)]; ide >= 0) {
-        const std::string_view line = s.file(FileKind::Vehicles).lines.at(ide);
-        const std::vector<Span> values = valuesOf(FileKind::Vehicles, line);
-        if (values.size() > kHandlingColumn)
-          users[std::string(valueAt(line, values[kHandlingColumn]))].push_back(all.size() - 1);
-      }
+      if (const std::int64_t ide = game[indexOf(FileKind::Vehicles)]; ide >= 0)
+        users[std::string(handlingColumn(s.file(FileKind::Vehicles).lines.at(ide)))].push_back(all.size() -
+                                                                                               1);
       for (FileKind k : kFileKinds)
         lines[indexOf(k)] = std::move(s.file(k).lines);
     }

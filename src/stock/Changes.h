@@ -57,6 +57,11 @@ struct VehicleChanges {
 // Every catalogue vehicle with a line that differs from its stock line, in the lists' order.
 std::vector<VehicleChanges> changesAgainstStock(const std::array<LineBuffer, 3>& files);
 
+// The other catalogue vehicles whose models use the vehicle's handling line: the vehicles.ide line
+// their lookup finds names its identifier in the handling column.
+std::vector<std::string> sharingHandlingLine(const std::array<LineBuffer, 3>& files,
+                                             const std::string& label);
+
 // The own lines of the vehicle in the category's list, as the last lookup in s found them, against
 // its stock lines: one per file that differs.
 std::vector<LineChange> changesOf(const MainState& s, Category c);

@@ -33,10 +33,7 @@ ResetPlan planReset(MainState& s, Category c, const std::string& label, std::spa
       plan.writes.push_back(planLine(s, k, change->stock));
       std::vector<std::string> others;
       if (k == FileKind::Handling)
-        for (const VehicleChanges& v :
-             changesAgainstStock({s.files[0].lines, s.files[1].lines, s.files[2].lines}))
-          for (const LineChange& l : v.lines)
-            if (l.kind == k && l.lineOf == label) others.push_back(v.label);
+        others = sharingHandlingLine({s.files[0].lines, s.files[1].lines, s.files[2].lines}, label);
       plan.files.push_back({k, ResetStep::Write, *change, std::move(others)});
     }
   }
