@@ -3,10 +3,6 @@
 
 #include "TempFolder.h"
 
-#include <cstdlib>
-#include <string>
-#include <vector>
-
 #include <sys/wait.h>
 
 namespace fw::test {
@@ -24,9 +20,8 @@ inline Cli cli(const std::vector<std::string>& args, const std::string& words = 
   std::string line = before + " " FLEETWICK_CLI;
   for (const std::string& arg : args)
     line += " '" + arg + "'";
-  line += " " + words;
-  const int status =
-      std::system((line + " >'" + streams.at("out") + "' 2>'" + streams.at("err") + "'").c_str());
+  const int status = std::system(
+      (line + " " + words + " >'" + streams.at("out") + "' 2>'" + streams.at("err") + "'").c_str());
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, streams.read("out"), streams.read("err")};
 }
 
