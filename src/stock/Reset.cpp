@@ -12,6 +12,14 @@ namespace fw::stock {
 ResetPlan planReset(MainState& s, Category c, const std::string& label, std::span<const FileKind> kinds) {
   for (FileKind k : kFileKinds)
     s.file(k).lines = loadLines(FilePath::under(s.startDirectory, kindInfo(k).dataFile));
+  // Looked up as status looks it up, as in a freshly started window: no bound or index an earlier
+  // lookup left decides what the reset finds.
+  const MainState started;
+  s.handlingBound = started.handlingBound, s.vehiclesBound = started.vehiclesBound;
+  s.carcolsBound = started.carcolsBound, s.modelName = started.modelName,
+  s.ideSearchText = started.ideSearchText;
+  for (FileKind k : kFileKinds)
+    s.file(k).lineIndex = started.file(k).lineIndex;
   try {
     lookUpEntry(s, c, label);
   } catch (const Error&) {

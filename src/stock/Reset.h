@@ -33,8 +33,9 @@ struct ResetPlan {
   std::vector<PlannedWrite> writes;
 };
 
-// Looks the vehicle up in s as the window's OK does, in the data files as they are on disk (each
-// re-read, as a write re-reads its file), and plans the stock line of each named file that differs.
+// Looks the vehicle up in s as a freshly started window's OK does (as status looks it up), in the
+// data files as they are on disk (each re-read, as a write re-reads its file), and plans the stock
+// line of each named file that differs.
 ResetPlan planReset(MainState& s, Category c, const std::string& label, std::span<const FileKind> kinds);
 
 // The planned stock lines as one write of several files (the lines are the game's own: the form

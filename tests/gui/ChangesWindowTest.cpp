@@ -8,15 +8,16 @@
 #include <QTreeWidget>
 
 using namespace fw::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
+// Each row's category, vehicle, changed files and missing lines, one after the other.
 QStringList rows(const QTreeWidget* list) {
   QStringList all;
-  for (int i = 0; i < list->topLevelItemCount(); ++i) {
-    const QTreeWidgetItem* item = list->topLevelItem(i);
-    all << QStringList{item->text(0), item->text(1), item->text(2), item->text(3)}.join(QLatin1Char('|'));
-  }
+  for (int i = 0; i < list->topLevelItemCount(); ++i)
+    for (int column = 0; column < 4; ++column)
+      all << list->topLevelItem(i)->text(column);
   return all;
 }
 
@@ -37,8 +38,8 @@ TEST_F(WindowTest, changesWindowListsResetsAndFollowsTheWindowsWrites) {
   ASSERT_TRUE(window && window->isVisible());
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Изменения относительно оригинала"));
   auto* list = in<QTreeWidget>(window, "changesList");
-  EXPECT_EQ(rows(list), (QStringList{QStringLiteral("Авто|BANSHEE|handling.dat|"),
-                                     QStringLiteral("Байк|PCJ||carcols.dat")}));
+  const QStringList pcj{u"Байк"_s, u"PCJ"_s, QString(), u"carcols.dat"_s};
+  EXPECT_EQ(rows(list), QStringList({u"Авто"_s, u"BANSHEE"_s, u"handling.dat"_s, QString()}) + pcj);
   // The selected vehicle's lines one above the other, the differing value in bold and underlined.
   const QTextDocument* lines = in<QTextEdit>(window, "stockLines")->document();
   EXPECT_TRUE(lines->toPlainText().contains(QStringLiteral("сейчас:   BANSHEE 1234.0   1.7   85")));
@@ -55,7 +56,7 @@ TEST_F(WindowTest, changesWindowListsResetsAndFollowsTheWindowsWrites) {
             QStringLiteral("\nРезервная копия handling_BANSHEE_1.hb создана...\nhandling.dat записан..."));
   EXPECT_TRUE(windows->viewers[0]->text().contains(QStringLiteral("BANSHEE          1450.0")));
   windows->viewers[0]->close();
-  EXPECT_EQ(rows(list), QStringList{QStringLiteral("Байк|PCJ||carcols.dat")}) << "the list follows the reset";
+  EXPECT_EQ(rows(list), pcj) << "the list follows the reset";
   EXPECT_TRUE(dialogs.errors.isEmpty());
 
   // The main window has looked BANSHEE up, so that its restore page offers the reset's backup.
