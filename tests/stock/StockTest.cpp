@@ -88,9 +88,11 @@ TEST(Stock, statusListsWhatDiffersAndResetPutsItBackWithBackupsThatUndoIt) {
       {"a bike and a boat, a value short",
        [](StockGame& g) {
          g.edit(Handling, "PCJ               250.0", "PCJ               260.0");
+         g.edit(Handling, "0.40   13500  11000001         0", "0.40   13500  11000001         0 7");
          g.edit(Carcols, "92,92,\t78,78,\t34,34", "92,92,\t78,78,\t34");
        },
-       {{"PCJ", Handling, 332, {"B mass 250.0 -> 260.0"}, ""}, {"TUG", Carcols, 308, {" 34 -> -"}, ""}}},
+       {{"PCJ", Handling, 332, {"B mass 250.0 -> 260.0", " - -> 7"}, ""},
+        {"TUG", Carcols, 308, {" 34 -> -"}, ""}}},
       {"a shared handling line",
        [](StockGame& g) {
          g.edit(Vehicles, "infernus,\tcar,\tINFERNUS", "infernus,\tcar,\tBANSHEE");
@@ -128,11 +130,14 @@ TEST(Stock, statusListsWhatDiffersAndResetPutsItBackWithBackupsThatUndoIt) {
   EXPECT_EQ(stock::planReset(game.s, Category::Car, "CONTENDER", kFileKinds).files[1].step,
             stock::ResetStep::NotOffered);
   // Without its section marker the lookup reaches no line of the files it searches from there on.
+  // TUG's handling line is missing for want of the line itself.
   game.edit(Vehicles, "# Trains", "# trains");
+  game.edit(Handling, "TUG             12000.0", "TUGX            12000.0");
   const stock::VehicleChanges tug = game.changes().back();
-  ASSERT_EQ(tug.lines.size(), 2u) << tug.label << ": vehicles.ide and carcols.dat";
-  EXPECT_EQ(tug.lines[1].marker, std::string("# Trains"));
-  EXPECT_EQ(tug.lines[1].markerFile, Vehicles);
+  ASSERT_EQ(tug.lines.size(), 3u) << tug.label;
+  EXPECT_EQ(tug.lines[0].marker, nullptr);
+  EXPECT_EQ(tug.lines[2].marker, std::string("# Trains"));
+  EXPECT_EQ(tug.lines[2].markerFile, Vehicles);
   EXPECT_EQ(stock::planReset(game.s, Category::Boat, "TUG", kFileKinds).files[1].step,
             stock::ResetStep::Missing);
 }
