@@ -2,7 +2,7 @@
 """Fleetwick's performance in one run, on the stock files and on generated game folders of 400,
 100,000 and 1,000,000 lines per file: start-up to the first shown main window and peak memory
 beside a minimal Qt Widgets window, then a whole lookup, the write path beside a copy of the data
-file, a restore, the check of the three files beside reading them, and an input row's verdict. Usage: bench/report.py BUILD_DIR [RUNS]   (BUILD_DIR configured with
+file, a restore, the check of the three files beside reading them, an input row's verdict, and status (the game folder against the stock copies). Usage: bench/report.py BUILD_DIR [RUNS]   (BUILD_DIR configured with
 -DCMAKE_BUILD_TYPE=Release -DFLEETWICK_BENCH=ON)"""
 import json, os, shutil, statistics, subprocess, sys, tempfile, time
 
@@ -79,3 +79,15 @@ for lines in (400, 100_000, 1_000_000):
     print(f"| {lines:,} | {read:.1f} ms | {both:.1f} ms | {both / read:.2f}x |")
 rows = ", ".join(f"{median[f'RowVerdict/{k}'] / 1000:.3f} ms" for k in range(3))
 print(f"\nAn input row's verdict on the stock files (handling, vehicles, carcols): {rows}")
+
+stock = json.loads(subprocess.run([os.path.join(build, "bench/stock_bench"), "--benchmark_format=json",
+                                   "--benchmark_filter=Status/(0|400|100000|-100000)$",
+                                   "--benchmark_repetitions=3", "--benchmark_report_aggregates_only=true"],
+                                  check=True, capture_output=True, text=True, cwd=tempfile.gettempdir()).stdout)
+status = {b["run_name"]: b["real_time"] for b in stock["benchmarks"] if b["aggregate_name"] == "median"}
+print("\n| status of | read and compared with the stock copies |")
+print("|---|---|")
+for arg, label in (("0", "the stock files"), ("400", "400 generated lines per file"),
+                   ("-100000", "the stock files and 100,000 lines of filler each"),
+                   ("100000", "100,000 generated lines per file, ADMIRAL the only stock vehicle")):
+    print(f"| {label} | {status[f'Status/{arg}']:.1f} ms |")

@@ -5,10 +5,13 @@
 // - restoring the backup the write made gives the data file back byte for byte;
 // - a refused write leaves the data file as it was;
 // - the check of the files and of a typed line names only lines there are;
+// - a reset to stock puts the stock line back in a file whose line differed, and then the
+//   vehicle's line of that file no longer differs;
 // - nothing crashes, leaks or reads out of bounds (the sanitizers).
 #include "Game.h"
 #include "common/FileKinds.h"
 #include "records/Catalogue.h"
+#include "stock/Reset.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -109,6 +112,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(line.substr(0, line.find_first_of(", \t")) == owner);
     require(game.restore(k, f.backupNames.items.front()).empty());
     require(game.folder.read(path) == before);
+  }
+  // One file a flow: a reset's writes are those above again.
+  const FileKind reset[] = {kFileKinds[in.next(3)]};
+  stock::ResetPlan plan = stock::planReset(game.s, c, text, reset);
+  const std::vector<stock::FileReset> files = plan.files;
+  if (!test::Game::run([&] { stock::resetToStock(game.s, std::move(plan), game.services); }).empty())
+    return 0;
+  for (const stock::FileReset& f : files) {
+    if (f.step != stock::ResetStep::Write) continue;
+    const std::string path = "common/data/" + std::string(kindInfo(f.kind).fileName);
+    require(LineBuffer::fromBytes(game.folder.read(path)).at(f.change.index) == f.change.stock);
+    for (const stock::LineChange& l : stock::changesOf(game.s, c))
+      require(l.kind != f.kind);
   }
   return 0;
 }

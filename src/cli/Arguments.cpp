@@ -22,6 +22,11 @@ banshee); `fleetwick-cli list` lists them.
   restore BACKUP_NAME        put a backed-up line back (handling_BANSHEE_1, as backups names it)
   check                      every line of the three data files that the game cannot load as
                              meant, as FILE:LINE: finding; exit code 1 when one has an error
+  status                     every stock vehicle whose line in a data file differs from the stock
+                             files, as VEHICLE FILE:LINE: changed: FIELD STOCK -> NOW, or missing
+  reset VEHICLE [--handling] [--vehicles] [--carcols] [--dry-run]
+                             put the vehicle's stock lines back in the named files (all three
+                             without an option), each backed up first as a write backs it up
 
 VALUES are the new line's values without the names the program writes itself, in quotes:
   --handling "1450.0 1.7 85 ..."     handling.dat's line without its identifier (BANSHEE)
@@ -53,6 +58,11 @@ banshee); `fleetwick-cli list` покажет их все.
                              называет backups)
   check                      все строки трёх файлов данных, которые игра не загрузит как задумано,
                              в виде ФАЙЛ:СТРОКА: замечание; код выхода 1, если есть ошибка
+  status                     стандартные машины, чьи строки отличаются от стандартных файлов, в
+                             виде МАШИНА ФАЙЛ:СТРОКА: changed: ПОЛЕ БЫЛО -> СТАЛО, или нет строки
+  reset МАШИНА [--handling] [--vehicles] [--carcols] [--dry-run]
+                             вернуть стандартные строки машины в названные файлы (во все три, если
+                             файлы не названы), сперва сохранив резервные копии, как при записи
 
 ЗНАЧЕНИЯ — значения новой строки без названий, которые программа пишет сама, в кавычках:
   --handling "1450.0 1.7 85 ..."     строка handling.dat без идентификатора (BANSHEE)
@@ -74,7 +84,8 @@ banshee); `fleetwick-cli list` покажет их все.
 
 namespace {
 
-enum Allowed : unsigned { kNone = 0, kValues = 1, kDryRun = 2, kForce = 4 };
+// kFiles: --handling, --vehicles and --carcols name files and take no values.
+enum Allowed : unsigned { kNone = 0, kValues = 1, kDryRun = 2, kForce = 4, kFiles = 8 };
 
 struct CommandForm {
   Command command;
@@ -89,7 +100,9 @@ const std::map<std::string, CommandForm, std::less<>> kCommands = {
     {"replace", {Command::Replace, 1, 1, kValues | kDryRun | kForce, "VEHICLE", "МАШИНЫ"}},
     {"backups", {Command::Backups, 0, 1, kNone, "VEHICLE", "МАШИНЫ"}},
     {"restore", {Command::Restore, 1, 1, kNone, "BACKUP_NAME", "ИМЕНИ_КОПИИ"}},
-    {"check", {Command::Check, 0, 0, kNone, "", ""}}};
+    {"check", {Command::Check, 0, 0, kNone, "", ""}},
+    {"status", {Command::Status, 0, 0, kNone, "", ""}},
+    {"reset", {Command::Reset, 1, 1, kFiles | kDryRun, "VEHICLE", "МАШИНЫ"}}};
 
 const std::map<std::string, FileKind, std::less<>> kValueOptions = {
     {"--handling", FileKind::Handling}, {"--vehicles", FileKind::Vehicles}, {"--carcols", FileKind::Carcols}};
@@ -116,10 +129,13 @@ UsageError unexpected(const std::string& word, bool valuesGiven) {
 } // namespace
 
 Arguments parseArguments(std::span<const std::string> args) {
+  bool fileNames = false; // reset's --handling and the like name files and take no values
   for (std::size_t i = 1; i < args.size(); ++i) {
     // Values may be anything, "--help" too: only a word in an option's place asks for help or the version.
     if (args[i] == "--") break;
-    if (kValueOptions.contains(args[i]) || args[i] == "-C") {
+    if (auto command = kCommands.find(args[i]); command != kCommands.end())
+      fileNames = fileNames || (command->second.options & kFiles);
+    if ((kValueOptions.contains(args[i]) && !fileNames) || args[i] == "-C") {
       ++i;
       continue;
     }
@@ -180,6 +196,11 @@ Arguments parseArguments(std::span<const std::string> args) {
     }
     auto kind = kValueOptions.find(word);
     if (kind == kValueOptions.end()) throw UsageError(say("unknown option " + word, "нет параметра " + word));
+    if (form && (form->options & kFiles) && !inlineValue) {
+      a.files[indexOf(kind->second)] = true;
+      given |= kFiles;
+      continue;
+    }
     std::optional<std::string>& slot = a.values[indexOf(kind->second)];
     if (slot) throw UsageError(say(word + " given twice", word + " указан дважды"));
     // The next word is the values whatever it looks like: they may start with a minus sign.

@@ -12,13 +12,14 @@
 
 namespace fw::cli {
 
-enum class Command { Help, Version, List, Show, Replace, Backups, Restore, Check };
+enum class Command { Help, Version, List, Show, Replace, Backups, Restore, Check, Status, Reset };
 
 struct Arguments {
   Command command = Command::Help;
   std::optional<std::string> folder;                // -C
   std::string operand;                              // VEHICLE, CATEGORY or BACKUP_NAME, as given (UTF-8)
   std::array<std::optional<std::string>, 3> values; // per FileKind, as given (UTF-8)
+  std::array<bool, 3> files{};                      // reset: the files named, per FileKind
   bool dryRun = false;
   bool force = false; // write values that hold errors
 };

@@ -6,6 +6,7 @@
 #include "cli/FindingText.h"
 #include "cli/Output.h"
 #include "cli/Session.h"
+#include "cli/Stock.h"
 #include "common/Cp1251.h"
 #include "common/Errors.h"
 #include "common/FileKinds.h"
@@ -66,7 +67,7 @@ void replace(const Arguments& a) {
     if (typed[indexOf(k)]) plans.push_back(planTyped(s, k, *typed[indexOf(k)]));
   showPlans(s, plans, a.dryRun);
   refuseErrors(plans, a);
-  if (!a.dryRun) writePlanned(s, std::move(plans), a);
+  if (!a.dryRun) writePlanned(s, a, [&] { return writeAll(s, std::move(plans), a.force, services()); });
 }
 
 // The files as they are on disk, every finding on stdout; the counts last, on stderr when there are
@@ -195,6 +196,8 @@ void runCommand(const Arguments& a) {
   case Command::Backups: return backups(a);
   case Command::Restore: return restore(a);
   case Command::Check: return check();
+  case Command::Status: return status();
+  case Command::Reset: return reset(a);
   case Command::Version: return print("fleetwick " FLEETWICK_VERSION);
   case Command::Help: break;
   }

@@ -210,7 +210,7 @@ std::string commandLine(const Arguments& a, const std::string& command) {
   return "fleetwick-cli " + (a.folder ? "-C " + quoted(*a.folder) + " " : std::string()) + command;
 }
 
-void writePlanned(MainState& s, std::vector<PlannedWrite> plans, const Arguments& a) {
+void writePlanned(MainState& s, const Arguments& a, const std::function<std::vector<WrittenFile>()>& write) {
   std::vector<std::string> made;
   try {
     made = backup::makeBackupFolders(s.startDirectory);
@@ -242,7 +242,7 @@ void writePlanned(MainState& s, std::vector<PlannedWrite> plans, const Arguments
   };
   std::vector<WrittenFile> written;
   try {
-    written = writeAll(s, std::move(plans), a.force, services());
+    written = write();
   } catch (const PartlyWritten& e) {
     report(e.written());
     std::string files;

@@ -9,6 +9,7 @@
 #include "common/MainState.h"
 #include "common/Services.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -41,9 +42,9 @@ std::int64_t lineNumber(const DataFileState& f);
 void showPlans(MainState& s, const std::vector<PlannedWrite>& plans, bool dryRun);
 // Refuses lines the game cannot load, unless forced, with what to do about them.
 void refuseErrors(const std::vector<PlannedWrite>& plans, const Arguments& a);
-// The write of the planned lines: the backup folders made where the game folder lacks them, the
-// lines written as one action, each backup and file reported with the command that undoes it.
-void writePlanned(MainState& s, std::vector<PlannedWrite> plans, const Arguments& a);
+// A write of several files (`write`, a core call): the backup folders made first where the game
+// folder lacks them, then each backup and file reported with the command that undoes it.
+void writePlanned(MainState& s, const Arguments& a, const std::function<std::vector<WrittenFile>()>& write);
 
 // The command that runs `command` on the same game folder as this one.
 std::string commandLine(const Arguments& a, const std::string& command);

@@ -4,6 +4,7 @@
 #include "common/Files.h"
 #include "form/LineCheck.h"
 #include "main/MainWindow.h"
+#include "stock/StockCopies.h"
 #include "windows/AboutBox.h"
 #include "windows/Dialogs.h"
 #include "windows/FindingText.h"
@@ -56,6 +57,7 @@ void MainWindow::createMenu() {
   item(file, "saveStockCarcols", "Сохранить стандартный carcols.dat как...",
        [this] { saveStockCopy(FileKind::Carcols); });
   item(file, "checkGameFiles", "Проверить файлы игры", [this] { checkGameFiles(); });
+  item(file, "changesAgainstStock", "Изменения относительно оригинала…", [this] { showChanges(); });
   file->addSeparator();
   item(file, "exit", "Выход", [this] { close(); });
 
@@ -80,7 +82,7 @@ void MainWindow::saveStockCopy(fw::FileKind k) {
     if (!chosen) return;
     // The dialog keeps the chosen path even when the file then cannot be written.
     remembered = *chosen;
-    fw::saveLines(chosenPath(*chosen), stockCopies[fw::indexOf(k)]);
+    fw::saveLines(chosenPath(*chosen), fw::stock::copyOf(k));
   });
 }
 

@@ -19,27 +19,14 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QFile>
 #include <QLayout>
 #include <QLineEdit>
 #include <QScreen>
-
-// The stock copies live in a static library: its resources must be registered by hand (Qt
-// registers each resource once however often it is asked), and Q_INIT_RESOURCE only works outside
-// a namespace.
-static void registerStockResources() { Q_INIT_RESOURCE(stock); }
 
 namespace {
 
 using fw::Category;
 using fw::FileKind;
-
-fw::LineBuffer loadStock(const char* path) {
-  QFile file(QString::fromLatin1(path));
-  if (!file.open(QIODevice::ReadOnly)) throw fw::cannotOpen(path);
-  const QByteArray bytes = file.readAll();
-  return fw::LineBuffer::fromBytes(std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-}
 
 } // namespace
 
@@ -48,7 +35,6 @@ MainWindow::MainWindow(fw::Dialogs& dialogs, QWidget* parent)
       clock_(&fw::platform::localNow), saveDialogPaths_{QStringLiteral("handling.dat"),
                                                         QStringLiteral("vehicles.ide"),
                                                         QStringLiteral("carcols.dat")} {
-  registerStockResources();
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Fleetwick v1.1"));
   setFont(fw::layout::programFont());
@@ -59,8 +45,6 @@ MainWindow::MainWindow(fw::Dialogs& dialogs, QWidget* parent)
   controls_ = fw::layout::build(client);
   createMenu();
 
-  stockCopies = {loadStock(":/stock/handling.dat"), loadStock(":/stock/vehicles.ide"),
-                 loadStock(":/stock/carcols.dat")};
   fw::constructMainState(state_);
 
   view_ = std::make_unique<fw::MainView>(controls_, state_);
@@ -126,6 +110,7 @@ void MainWindow::run(const std::function<void()>& handler, const QStringList& re
   }
   busy_ = true;
   fw::guarded(dialogs_, this, handler);
+  followChanges();
   render();
   busy_ = false;
   for (Category c : fw::kCategories)

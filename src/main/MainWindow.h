@@ -18,6 +18,7 @@
 
 class ViewerWindow;
 class FindingsWindow;
+class ChangesWindow;
 class AboutBox;
 class SettingsWindow;
 
@@ -43,9 +44,6 @@ public:
   fw::Services services();
   // Shows the state in the widgets; the slots do this after every handler.
   void render();
-
-  // The stock copies of the three data files, as the program carries them.
-  std::array<fw::LineBuffer, 3> stockCopies;
 
 protected:
   void showEvent(QShowEvent* event) override;
@@ -77,6 +75,11 @@ private:
   void showSettings();
   void showAbout();
   void explainUnsavedChanges();
+  // The changes against the stock files (MainChanges.cpp); the window's list follows whatever a
+  // command of this window wrote.
+  void showChanges();
+  void followChanges();
+  void resetToStock(fw::Category c, const std::string& label);
 
   fw::Dialogs& dialogs_;
   fw::MainState state_;
@@ -90,6 +93,7 @@ private:
   AboutBox* about_ = nullptr;
   SettingsWindow* settings_ = nullptr;
   FindingsWindow* findings_ = nullptr; // made when first needed, a child of this window
+  ChangesWindow* changes_ = nullptr;   // the same
   // The path each stock copy's save dialog offers next.
   std::array<QString, 3> saveDialogPaths_;
 };
