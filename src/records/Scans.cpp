@@ -10,8 +10,24 @@ bool contains(std::string_view line, std::string_view text) {
   return !text.empty() && line.find(text) != std::string_view::npos;
 }
 
+namespace {
+
+// Not find_first_of: it looks each byte up in the set with a call of its own.
+bool separator(char c) { return c == ',' || c == ' ' || c == '\t'; }
+
+// firstField(line) == key, without finding the field's end: the lookups ask it of every line.
+bool firstFieldIs(std::string_view line, std::string_view key) {
+  return line.starts_with(key) && (line.size() == key.size() || separator(line[key.size()])) &&
+         std::none_of(key.begin(), key.end(), separator);
+}
+
+} // namespace
+
 std::string_view firstField(std::string_view line) {
-  return line.substr(0, std::min(line.find_first_of(", \t"), line.size()));
+  std::size_t end = 0;
+  while (end < line.size() && !separator(line[end]))
+    ++end;
+  return line.substr(0, end);
 }
 
 void markerScan(const LineBuffer& lines, std::string_view marker, std::string& field) {
@@ -60,7 +76,7 @@ std::int64_t lastRecordOf(const LineBuffer& lines, std::string_view key, std::in
   const auto all = lines.views();
   std::int64_t end = std::min<std::int64_t>(bound, static_cast<std::int64_t>(all.size()));
   for (std::int64_t i = end; i-- > 0;)
-    if (firstField(all[static_cast<std::size_t>(i)]) == key) return i;
+    if (firstFieldIs(all[static_cast<std::size_t>(i)], key)) return i;
   return -1;
 }
 
