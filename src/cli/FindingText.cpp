@@ -13,6 +13,7 @@ std::string describe(const form::Finding& f) {
   case P::FieldCount: what = f.found + " values where " + expected + " belong"; break;
   case P::Comma: what = found + " holds a comma: blanks separate the values"; break;
   case P::NotANumber: what = found + " is not a number"; break;
+  case P::Unreadable: what = found + " has too many digits to be read as a number"; break;
   case P::NotHexadecimal: what = found + " is not a hexadecimal number"; break;
   case P::NotWhole: what = found + " is not a whole number"; break;
   case P::Empty: what = "no value"; break;
@@ -27,6 +28,11 @@ std::string describe(const form::Finding& f) {
   case P::TooManyCombinations:
     what = f.found + " colour combinations where at most " + expected + " belong";
     break;
+  case P::NotUpperCase: what = found + " is not in upper case"; break;
+  case P::TooLong: what = found + " is longer than " + expected + " characters"; break;
+  case P::UnknownSection: what = found + " is no section of this file (" + expected + ")"; break;
+  case P::OutsideSection: what = "a line outside any section (" + expected + ")"; break;
+  case P::MissingEnd: what = "section " + found + " ends without \"end\""; break;
   case P::OutOfRange: {
     const std::size_t dots = expected.find("..");
     what = f.found + " is outside " + expected.substr(0, dots) + " to " + expected.substr(dots + 2);

@@ -170,10 +170,13 @@ TEST_F(WindowTest, menuAndLaunchersShowViewersWriteStockCopiesStartProgramsAndEx
   auto* findings = windows->main->findChild<FindingsWindow*>();
   ASSERT_TRUE(findings);
   EXPECT_EQ(findings->text(),
-            QStringLiteral("Ошибок: 2, предупреждений: 2.\nhandling.dat:3: ошибка: значений 2 из 4\n"
+            QStringLiteral("Ошибок: 5, предупреждений: 2.\nhandling.dat:3: ошибка: значений 2 из 4\n"
+                           "vehicles.ide:5: ошибка: раздел txdp не закрыт словом end\n"
                            "carcols.dat:2: ошибка: поле red: «admiral» — не целое число\n"
                            "carcols.dat:3: внимание: поле red: 300 вне диапазона от 0 до 255\n"
-                           "carcols.dat:3: внимание: поле blue: 300 вне диапазона от 0 до 255"));
+                           "carcols.dat:3: внимание: поле blue: 300 вне диапазона от 0 до 255\n"
+                           "carcols.dat:4: ошибка: раздел col не закрыт словом end\n"
+                           "carcols.dat:4: ошибка: раздел car4 не закрыт словом end"));
   EXPECT_TRUE(findings->isVisible());
   findings->close();
   menu("whyNotSaved");
