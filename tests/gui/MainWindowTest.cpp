@@ -202,12 +202,13 @@ TEST(RealDialogs, showTheErrorWithItsClosingDotAndReplaceAFileWithoutAsking) {
                EXPECT_EQ(qobject_cast<QMessageBox*>(modal)->text(), QStringLiteral("Cannot open file x."));
                modal->close();
              });
-  whileModal([&] { EXPECT_FALSE(real.saveFile(nullptr, QStringLiteral("carcols.dat"), QString())); },
-             [](QWidget* modal) {
+  const QString chosen = QDir::temp().filePath(QStringLiteral("velmora.exe")); // offered again
+  whileModal([&] { EXPECT_FALSE(real.saveFile(nullptr, chosen, QString())); },
+             [&](QWidget* modal) {
                EXPECT_TRUE(qobject_cast<QFileDialog*>(modal)->testOption(QFileDialog::DontConfirmOverwrite));
+               EXPECT_EQ(qobject_cast<QFileDialog*>(modal)->selectedFiles(), QStringList{chosen});
                modal->close();
              });
-  const QString chosen = QDir::temp().filePath(QStringLiteral("velmora.exe")); // offered again
   whileModal([&] { EXPECT_FALSE(real.openFile(nullptr, chosen)); },
              [&](QWidget* modal) {
                EXPECT_EQ(qobject_cast<QFileDialog*>(modal)->selectedFiles(), QStringList{chosen});
