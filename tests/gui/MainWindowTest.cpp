@@ -40,6 +40,13 @@ TEST_F(WindowTest, looksUpWritesAndRestoresThroughTheWidgets) {
   type("Edit2", QStringLiteral("9.0 Ж")); // the verdict is advice: the OK writes this all the same
   EXPECT_EQ(text("handlingVerdict"), QStringLiteral("Ошибка: значений 2 из 3"));
   EXPECT_EQ(widget("Edit2")->accessibleDescription(), text("handlingVerdict")) << "for a screen reader";
+  auto* verdict = widget<QLabel>("handlingVerdict");
+  windows->main->show(); // a hidden widget is resized only when shown
+  verdict->setFont(QFont(verdict->font().family(), 40)); // as a setting or another screen's DPI may
+  EXPECT_TRUE(verdict->text().endsWith(QStringLiteral("…"))) << "shortened to its width";
+  verdict->setFixedWidth(2000);
+  EXPECT_EQ(verdict->text(), verdict->toolTip()) << "whole where it fits";
+  windows->main->hide();
   menu("viewHandling"); // an open viewer follows the write
   click("Button5");
   EXPECT_EQ(game.read("common/data/handling.dat"),
