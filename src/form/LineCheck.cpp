@@ -52,8 +52,8 @@ void forEachSection(FileKind k, const LineBuffer& lines, Visit visit, const Repo
       if (*begun != Section::Outside && current != Section::Outside && sectionsEnd(k))
         frame(i, Problem::MissingEnd, wordOf(current));
       current = *begun, first = i + 1, reported = false;
-    } else if (const std::string_view word = sectionWord(k, all[i]);
-               current == Section::Outside && !word.empty()) {
+    } else if (const std::string_view word = current == Section::Outside ? sectionWord(k, all[i]) : "";
+               !word.empty()) {
       close(i);
       frame(i, Problem::UnknownSection, word);
       first = i + 1, reported = true;
