@@ -15,8 +15,8 @@
 #include <csignal>
 #include <dlfcn.h>
 #include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
+
+#include "Child.h"
 #endif
 
 using fw::FilePath;
@@ -139,13 +139,11 @@ TEST(FilesPosix, aLockFileThatOnlyItsMakerMayWriteStillKeepsOthersOut) {
   umask(mask);
   EXPECT_EQ(fs::status(t.path("backup/fleetwick.lock")).permissions(), fs::perms(0644)) << "the umask's";
   if (geteuid() != 0) t.makeReadOnly("backup/fleetwick.lock");
-  const pid_t other = fork();
-  if (other == 0)
-    _exit((geteuid() != 0 || setuid(65534) == 0) &&
-          Game::run([&] { fw::GameFolderLock(t.str(), std::chrono::milliseconds(0)); }) == busy);
-  int status = -1;
-  waitpid(other, &status, 0);
-  EXPECT_EQ(WEXITSTATUS(status), 1) << "the lock was waited for, not skipped";
+  const int status = fw::test::waitFor(fw::test::forkChild([&] {
+    return (geteuid() != 0 || setuid(65534) == 0) &&
+           Game::run([&] { fw::GameFolderLock(t.str(), std::chrono::milliseconds(0)); }) == busy;
+  }));
+  EXPECT_EQ(status, 1 << 8) << "the lock was waited for, not skipped";
 }
 
 // What a file system, a sweep or a stop does at a flock() of the platform layer, whose code links into
@@ -186,18 +184,17 @@ TEST(FilesPosix, aWriteEndedBySignalLeavesNeitherHalfAFileNorATemporaryOne) {
   fw::test::TempFolder t;
   t.write("f", "old\r\n");
   for (int signal : {SIGINT, SIGTERM}) {
-    const pid_t writer = fork();
-    if (writer == 0) {
+    const pid_t writer = fw::test::forkChild([&] {
       nextFlock = [](int fd, int operation) { return realFlock(fd, operation), raise(SIGSTOP), 0; };
-      _exit(static_cast<int>(writeIn(t, "f", Existing::Replace)));
-    }
-    int status = 0;
-    waitpid(writer, &status, WUNTRACED); // stopped with its temporary file made and locked
+      return static_cast<int>(writeIn(t, "f", Existing::Replace));
+    });
+    EXPECT_TRUE(WIFSTOPPED(fw::test::waitFor(writer, WUNTRACED)))
+        << "with its temporary file made and locked";
     fw::platform::removeStaleTemporaries(t.str());
     EXPECT_EQ(t.snapshot().size(), 2u) << "a live writer's temporary file is not taken for a killed one's";
     kill(writer, signal);
     kill(writer, SIGCONT);
-    waitpid(writer, &status, 0);
+    const int status = fw::test::waitFor(writer);
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << signal;
     EXPECT_EQ(t.snapshot(), (std::map<std::string, std::string>{{"f", "old\r\n"}})) << signal;
   }
