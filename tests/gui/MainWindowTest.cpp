@@ -20,7 +20,6 @@ TEST_F(WindowTest, looksUpWritesAndRestoresThroughTheWidgets) {
   game.write("backup/cblist.txt", cp("carcols_BIFF_1.hb          Ёж\r\n"));
   start();
   EXPECT_EQ(windows->main->objectName(), QStringLiteral("Form1"));
-  EXPECT_EQ(windows->main->windowTitle(), QStringLiteral("Fleetwick v1.1"));
   EXPECT_EQ(
       texts({"ComboBox4", "Memo8", "Label3"}),
       (QStringList{QStringLiteral("ANNHIL"), QStringLiteral("carcols_BIFF_1.hb          Ёж"),
