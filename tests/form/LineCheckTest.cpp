@@ -157,6 +157,14 @@ TEST(LineCheck, judgesASectionWithAnotherLayoutByItsOwnLines) {
                 {C, 6, "", E, P::PartCombination, "1", "4"}}));
 }
 
+// A section whose findings would fill the memory is judged again and reported line by line: all of it.
+TEST(LineCheck, reportsEveryFindingOfAHugelyBrokenSection) {
+  LineBuffer carcols{"col", "0,0,0", "end", "car"};
+  for (int i = 0; i < 100001; ++i)
+    carcols.append("a, 1,0");
+  EXPECT_EQ(checked({LineBuffer{}, LineBuffer{}, carcols}).size(), 100002u) << "each line's, and the end's";
+}
+
 // The numbers as the files write them, and those too long for a double, which must not read as 0.
 TEST(LineCheck, readsNumbersAsTheFilesWriteThem) {
   const std::string largest = "1" + std::string(308, '0'), tiny = "0." + std::string(400, '0') + "1";
