@@ -66,11 +66,9 @@ TEST(Timestamp, isNoneWhereTheLocalesCodeSetIsNotUtf8AndItsDateLeavesAscii) {
   const fw::test::TempFolder locales;
   if (std::system(("localedef -i ja_JP -f EUC-JP '" + locales.str() + "/ja' 2>/dev/null").c_str()) != 0)
     GTEST_SKIP() << "no locale sources to make ja_JP.EUC-JP from";
-  const char* const all = std::getenv("LC_ALL");
-  const std::string before = all ? all : "";
   setenv("LOCPATH", locales.str().c_str(), 1), setenv("LC_ALL", "ja", 1);
   const auto stamp = fw::platform::userTimestamp({2026, 12, 6, 10, 0, 0, 0});
-  unsetenv("LOCPATH"), all ? setenv("LC_ALL", before.c_str(), 1) : unsetenv("LC_ALL");
+  unsetenv("LOCPATH"), setenv("LC_ALL", "C.UTF-8", 1); // as the tests run
   EXPECT_FALSE(stamp) << *stamp;
 }
 #endif

@@ -40,10 +40,13 @@ std::string typedPart(const test::Game& game, FileKind k) {
 
 } // namespace
 
-TEST(LineCheck, theStockCopiesPassLineByLineAndTypedIntoTheirRows) {
+// The stock copies check clean, line by line and typed into their rows. With one line edited (`from`
+// replaced by `to`, which may end the line or hold more) each mistake gives its findings at its line.
+TEST(LineCheck, theStockCopiesPassAndEachMistakeInThemGivesItsFindingsAtItsLine) {
   test::Game game(FLEETWICK_SOURCE_DIR "/data");
   game.start();
-  EXPECT_EQ(checked({game.s.file(H).lines, game.s.file(V).lines, game.s.file(C).lines}), Findings{});
+  const std::array<LineBuffer, 3> stock{game.s.file(H).lines, game.s.file(V).lines, game.s.file(C).lines};
+  EXPECT_EQ(checked(stock), Findings{});
   for (Category c : kCategories) {
     for (const catalogue::Entry& e : catalogue::entries(c)) {
       game.lookUp(std::string(e.text), c);
@@ -53,45 +56,34 @@ TEST(LineCheck, theStockCopiesPassLineByLineAndTypedIntoTheirRows) {
             << e.text << " " << typedPart(game, k);
     }
   }
-}
-
-// The stock copies with one line edited: `from` replaced by `to`, which may end the line or hold more.
-TEST(LineCheck, aBrokenGameFolderGivesEachFindingAtItsLine) {
-  const std::string digits(400, '5');
+  const std::string digits(400, '5'),
+      id = "blista_extralongid",
+      cars = "Cars\nadmiral, admiral, tank, NOSUCHID, ADMIRAL, STD, null, 9, 9, 1, 1, -1, 2, 1, 0";
+  // clang-format off
   const struct {
     FileKind file;
     int line;
     std::string from, to;
     Findings expected;
   } cases[] = {
-      {V,
-       22,
-       "cars",
-       "Cars\nadmiral, admiral, tank, NOSUCHID, ADMIRAL, STD, null, 9, 9, 1, 1, -1, 2, 1, 0",
-       {{V, 22, "", E, P::UnknownSection, "Cars", "cars, txdp"},
-        {V, 23, "type", E, P::UnknownType, "tank", "car, bike, heli, boat, train"},
-        {V, 23, "handling", E, P::UnknownHandling, "NOSUCHID", ""}}},
+      {V, 22, "cars", cars, {{V, 22, "", E, P::UnknownSection, "Cars", "cars, txdp"}, // judged by their shape
+                             {V, 23, "type", E, P::UnknownType, "tank", "car, bike, heli, boat, train"},
+                             {V, 23, "handling", E, P::UnknownHandling, "NOSUCHID", ""}}},
       {C, 186, "car", "", {{C, 187, "", E, P::OutsideSection, "admiral", "col, car, car4"}}},
       {V, 163, "end", "", {{V, 164, "", E, P::MissingEnd, "cars", "end"}}},
       {C, 316, "end", "", {{C, 317, "", E, P::MissingEnd, "car", "end"}}},
       {C, 325, "end", "", {{C, 324, "", E, P::MissingEnd, "car4", "end"}}}, // after its last line
-      {H,
-       177,
-       "BLISTA",
-       "blista_extralongid",
-       {{H, 177, "A", E, P::TooLong, "blista_extralongid", "14"},
-        {H, 177, "A", E, P::NotUpperCase, "blista_extralongid", ""},
-        {V, 29, "handling", E, P::UnknownHandling, "BLISTA", ""}}},
+      {H, 177, "BLISTA", id, {{H, 177, "A", E, P::TooLong, id, "14"}, {H, 177, "A", E, P::NotUpperCase, id, ""},
+                              {V, 29, "handling", E, P::UnknownHandling, "BLISTA", ""}}},
       {H, 177, "1250.0", "0", {{H, 177, "B", W, P::OutOfRange, "0", "1.0..50000.0"}}},
       {H, 321, "  3  ", "  0  ", {{H, 321, "I", W, P::OutOfRange, "0", "1..6"}}}, // a train has gears
       {H, 341, "  1  ", "  0  ", {}}, // a boat uses only the mass, drag, buoyancy and flags
       {H, 177, "1250.0", digits, {{H, 177, "B", E, P::Unreadable, digits, ""}}},
       {H, 177, "  5  ", "  5.5  ", {{H, 177, "I", E, P::NotWhole, "5.5", ""}}},
   };
-  test::Game game(FLEETWICK_SOURCE_DIR "/data");
-  game.start();
+  // clang-format on
   for (const auto& c : cases) {
-    std::array<LineBuffer, 3> files{game.s.file(H).lines, game.s.file(V).lines, game.s.file(C).lines};
+    std::array<LineBuffer, 3> files = stock;
     LineBuffer& lines = files[indexOf(c.file)];
     std::string line(lines.at(c.line - 1));
     ASSERT_NE(line.find(c.from), line.npos) << c.from;
