@@ -25,7 +25,10 @@ TEST_F(WindowTest, looksUpWritesAndRestoresThroughTheWidgets) {
       (QStringList{QStringLiteral("ANNHIL"), QStringLiteral("carcols_BIFF_1.hb          Ёж"),
                    QStringLiteral("Вводите сразу значение для автомобили без дубликата его названия!")}));
   EXPECT_TRUE(widget<QPlainTextEdit>("Memo4")->isReadOnly()) << "the log";
-  EXPECT_LT(windows->main->windowIcon().pixmap(16).toImage().pixelColor(0, 0).alpha(), 128) << "a round icon";
+  const QImage icon = windows->main->windowIcon().pixmap(16).toImage();
+  EXPECT_LT(icon.pixelColor(0, 0).alpha(), 128) << "a round icon";
+  EXPECT_GT(icon.pixelColor(1, 0).alpha() % 255, 0) << "drawn smooth: its edge partly covers a pixel";
+  EXPECT_EQ(widget<QLabel>("Label1")->palette().color(QPalette::WindowText), QColor(Qt::red));
   EXPECT_EQ(seen("RadioButton1 ComboBox1 ComboBox2 Button2 Button4 Edit2 Button5 Edit4 Button7 Button14"),
             "RadioButton1* ComboBox1 ComboBox2! Button2! Button4! Edit2- Button5- Edit4- Button7- Button14");
   click("Button1");
