@@ -59,6 +59,9 @@ std::string what(const form::Finding& f) {
     return say(found + " holds a comma: blanks separate the values",
                "запятая в " + found + ": значения разделяют пробелы");
   case P::NotANumber: return say(found + " is not a number", found + " — не число");
+  case P::Unreadable:
+    return say(found + " has too many digits to be read as a number",
+               "в " + found + " слишком много цифр, число не прочесть");
   case P::NotHexadecimal:
     return say(found + " is not a hexadecimal number", found + " — не шестнадцатеричное число");
   case P::NotWhole: return say(found + " is not a whole number", found + " — не целое число");
@@ -75,6 +78,18 @@ std::string what(const form::Finding& f) {
   case P::TooManyCombinations:
     return say(raw + " colour combinations where at most " + expected + " belong",
                "сочетаний цветов " + raw + ", а можно не больше " + expected);
+  case P::NotUpperCase: return say(found + " is not in upper case", found + " — не заглавными буквами");
+  case P::TooLong:
+    return say(found + " is longer than " + expected + " characters",
+               found + " длиннее " + expected + " знаков");
+  case P::UnknownSection:
+    return say(found + " is no section of this file (" + expected + ")",
+               found + " — не раздел этого файла (" + expected + ")");
+  case P::OutsideSection:
+    return say("a line outside any section (" + expected + ")",
+               "строка вне разделов файла (" + expected + ")");
+  case P::MissingEnd:
+    return say("section " + found + " ends without \"end\"", "раздел " + found + " не закрыт словом end");
   case P::OutOfRange: {
     const std::size_t dots = expected.find("..");
     const std::string low = expected.substr(0, dots), high = expected.substr(dots + 2);

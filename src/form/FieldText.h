@@ -71,9 +71,11 @@ inline std::string_view firstField(std::string_view text, bool blanks) {
   return f;
 }
 
-// The numbers as the files write them ("1.0", "-0.12", "155000"): an optional sign, digits and an
-// optional fraction; no exponent. Nothing for anything else.
-[[gnu::always_inline]] inline std::optional<double> decimal(std::string_view s) {
+// The numbers as the files write them ("1.0", "-0.12", "155000", also "1." and ".5"): an optional
+// sign, digits and an optional fraction; no exponent. Nothing for anything else, nor for a number of
+// so many digits that no double holds it (past the largest, or so small it would read as 0): that
+// one is `unreadable`.
+[[gnu::always_inline]] inline std::optional<double> decimal(std::string_view s, bool* unreadable = nullptr) {
   const char *p = s.data(), *const end = p + s.size();
   const bool negative = p != end && *p == '-';
   if (p != end && (*p == '-' || *p == '+')) ++p;
@@ -94,14 +96,23 @@ inline std::string_view firstField(std::string_view text, bool blanks) {
     static constexpr double kTens[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     value = static_cast<double>(mantissa) / kTens[fraction];
-  } else {
-    std::from_chars(whole, end, value);
+  } else if (std::from_chars(whole, end, value).ec != std::errc()) {
+    if (unreadable) *unreadable = true;
+    return std::nullopt;
   }
   return negative ? -value : value;
 }
 
 inline bool isWhole(std::string_view s) {
   return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+inline bool isUpperCase(std::string_view s) {
+  // Windows-1251's small letters are the ASCII ones, 0xE0 to 0xFF and a few between 0x83 and 0xBF.
+  constexpr std::string_view kSmall = "\x83\x9A\x9C\x9D\x9E\x9F\xA2\xB3\xB4\xB8\xBA\xBC\xBE\xBF";
+  return std::none_of(s.begin(), s.end(), [&](char c) {
+    return (c >= 'a' && c <= 'z') || static_cast<unsigned char>(c) >= 0xE0 || kSmall.find(c) != kSmall.npos;
+  });
 }
 
 inline bool isHexadecimal(std::string_view s) {

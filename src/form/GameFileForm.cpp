@@ -9,41 +9,43 @@ namespace {
 
 using V = Value;
 
+// "Write 0 where it does not apply": boats use only the mass, the drag, the buoyancy and the flags
+// of this layout, as its notes say, and trains have no steering lock, as the stock copies show.
 constexpr Field kHandling[] = {
-    {"A", V::Text},
+    {"A", V::Identifier},
     {"B", V::Decimal, "1.0..50000.0", 1.0, 50000.0},
     {"C", V::Decimal, "0.0..20.0", 0.0, 20.0},
     {"D", V::Decimal, "10..120", 10, 120},
-    {"E", V::Decimal, "-10.0..10.0", -10.0, 10.0},
-    {"F", V::Decimal, "-10.0..10.0", -10.0, 10.0},
-    {"G", V::Decimal, "-10.0..10.0", -10.0, 10.0},
-    {"H", V::Decimal, "0.0..1.0", 0.0, 1.0},
-    {"I", V::Decimal, "1..6", 1, 6},
-    {"J", V::Decimal, "0.01..2.0", 0.01, 2.0},
-    {"K", V::Decimal, "0.0..10.0", 0.0, 10.0},
-    {"L", V::Decimal, "10.0..400.0", 10.0, 400.0},
-    {"M", V::Decimal, "0.01..10.0", 0.01, 10.0},
-    {"N", V::Decimal, "0.0..1.0", 0.0, 1.0},
-    {"O", V::Decimal, "0.0..1.0", 0.0, 1.0},
-    {"P", V::Decimal, "10.0..60.0", 10.0, 60.0},
-    {"Q", V::Decimal, "0.0..3.0", 0.0, 3.0},
-    {"R", V::Decimal, "0.0..3.0", 0.0, 3.0},
-    {"S", V::Decimal, "5.0..30.0", 5.0, 30.0},
-    {"T", V::Decimal, "0.0..0.5", 0.0, 0.5},
-    {"U", V::Decimal, "0.0..1.0", 0.0, 1.0},
-    {"V", V::Decimal, "0.0..5.0", 0.0, 5.0},
-    {"W", V::Decimal, "0.0..3.0", 0.0, 3.0},
-    {"X", V::Decimal, "0.0..3.0", 0.0, 3.0},
-    {"Y", V::Decimal, "0.0..1.0", 0.0, 1.0},
-    {"Z", V::Decimal, "-1.0..0.0", -1.0, 0.0},
-    {"AA", V::Decimal, "-0.5..0.5", -0.5, 0.5},
-    {"AB", V::Decimal, "0.0..1.0", 0.0, 1.0},
-    {"AC", V::Decimal, "0.0..1.0", 0.0, 1.0},
-    {"AD", V::Decimal, "0.0..10.0", 0.0, 10.0},
-    {"AE", V::Decimal, "0.0..10.0", 0.0, 10.0},
-    {"AF", V::Decimal, "0.0..10.0", 0.0, 10.0},
-    {"AG", V::Decimal, "0.0..10.0", 0.0, 10.0},
-    {"AH", V::Decimal, "0.0..1.0", 0.0, 1.0},
+    {"E", V::Decimal, "-10.0..10.0", -10.0, 10.0, kBoat},
+    {"F", V::Decimal, "-10.0..10.0", -10.0, 10.0, kBoat},
+    {"G", V::Decimal, "-10.0..10.0", -10.0, 10.0, kBoat},
+    {"H", V::Decimal, "0.0..1.0", 0.0, 1.0, kBoat},
+    {"I", V::Count, "1..6", 1, 6, kBoat},
+    {"J", V::Decimal, "0.01..2.0", 0.01, 2.0, kBoat},
+    {"K", V::Decimal, "0.0..10.0", 0.0, 10.0, kBoat},
+    {"L", V::Decimal, "10.0..400.0", 10.0, 400.0, kBoat},
+    {"M", V::Decimal, "0.01..10.0", 0.01, 10.0, kBoat},
+    {"N", V::Decimal, "0.0..1.0", 0.0, 1.0, kBoat},
+    {"O", V::Decimal, "0.0..1.0", 0.0, 1.0, kBoat},
+    {"P", V::Decimal, "10.0..60.0", 10.0, 60.0, kBoat | kTrain},
+    {"Q", V::Decimal, "0.0..3.0", 0.0, 3.0, kBoat},
+    {"R", V::Decimal, "0.0..3.0", 0.0, 3.0, kBoat},
+    {"S", V::Decimal, "5.0..30.0", 5.0, 30.0, kBoat},
+    {"T", V::Decimal, "0.0..0.5", 0.0, 0.5, kBoat},
+    {"U", V::Decimal, "0.0..1.0", 0.0, 1.0, kBoat},
+    {"V", V::Decimal, "0.0..5.0", 0.0, 5.0, kBoat},
+    {"W", V::Decimal, "0.0..3.0", 0.0, 3.0, kBoat},
+    {"X", V::Decimal, "0.0..3.0", 0.0, 3.0, kBoat},
+    {"Y", V::Decimal, "0.0..1.0", 0.0, 1.0, kBoat},
+    {"Z", V::Decimal, "-1.0..0.0", -1.0, 0.0, kBoat},
+    {"AA", V::Decimal, "-0.5..0.5", -0.5, 0.5, kBoat},
+    {"AB", V::Decimal, "0.0..1.0", 0.0, 1.0, kBoat},
+    {"AC", V::Decimal, "0.0..1.0", 0.0, 1.0, kBoat},
+    {"AD", V::Decimal, "0.0..10.0", 0.0, 10.0, kBoat},
+    {"AE", V::Decimal, "0.0..10.0", 0.0, 10.0, kBoat},
+    {"AF", V::Decimal, "0.0..10.0", 0.0, 10.0, kBoat},
+    {"AG", V::Decimal, "0.0..10.0", 0.0, 10.0, kBoat},
+    {"AH", V::Decimal, "0.0..1.0", 0.0, 1.0, kBoat},
     {"AI", V::Decimal},
     {"AJ", V::Hexadecimal},
     {"AK", V::Hexadecimal},
@@ -51,9 +53,9 @@ constexpr Field kHandling[] = {
 
 // The layouts after the aircraft: an identifier, then numbers without documented ranges.
 constexpr Field kSpecialHandling[] = {
-    {"A", V::Text},    {"B", V::Decimal}, {"C", V::Decimal}, {"D", V::Decimal}, {"E", V::Decimal},
-    {"F", V::Decimal}, {"G", V::Decimal}, {"H", V::Decimal}, {"I", V::Decimal}, {"J", V::Decimal},
-    {"K", V::Decimal}, {"L", V::Decimal}, {"M", V::Decimal}, {"N", V::Decimal}, {"O", V::Decimal}};
+    {"A", V::Identifier}, {"B", V::Decimal}, {"C", V::Decimal}, {"D", V::Decimal}, {"E", V::Decimal},
+    {"F", V::Decimal},    {"G", V::Decimal}, {"H", V::Decimal}, {"I", V::Decimal}, {"J", V::Decimal},
+    {"K", V::Decimal},    {"L", V::Decimal}, {"M", V::Decimal}, {"N", V::Decimal}, {"O", V::Decimal}};
 
 // The column list names "wheel scale" once but holds two values in it, front and rear.
 constexpr Field kModels[] = {
@@ -65,7 +67,7 @@ constexpr Field kModels[] = {
     {"animations", V::Text},
     {"audio", V::Text},
     {"frequency", V::Decimal},
-    {"maximum", V::Decimal},
+    {"maximum", V::Count},
     {"wheel scale front", V::Decimal},
     {"wheel scale rear", V::Decimal},
     {"wheel type", V::Decimal},
@@ -82,7 +84,7 @@ constexpr Field kModelName[] = {{"model name", V::Text}};
 
 // In the order of Section, after Outside.
 constexpr Layout kLayouts[] = {
-    {kHandling, 0, true},
+    {kHandling},
     {std::span(kSpecialHandling).first(15)}, // boats
     {std::span(kSpecialHandling).first(12)}, // bikes
     {std::span(kSpecialHandling).first(13)}, // aircraft
@@ -100,6 +102,12 @@ const Layout* layoutOf(Section s) {
 }
 
 Section firstSection(FileKind k) { return k == FileKind::Handling ? Section::Handling : Section::Outside; }
+
+unsigned kindOf(std::string_view vehicleType) {
+  for (std::size_t i = 0; i < std::size(kVehicleTypes); ++i)
+    if (kVehicleTypes[i] == vehicleType) return 1u << i;
+  return 0;
+}
 
 std::optional<Section> sectionBegunBy(FileKind k, std::string_view line) {
   if (k == FileKind::Handling) {
@@ -136,6 +144,39 @@ std::size_t fieldPosition(FileKind k, std::string_view field) {
       if (fields[i].name == field) return i + 1;
   }
   return 0;
+}
+
+bool sectionsEnd(FileKind k) { return k != FileKind::Handling; }
+
+std::string_view sectionWord(FileKind k, std::string_view line) {
+  const std::string_view text = sectionsEnd(k) ? content(k, line) : std::string_view();
+  return text.find(',') == text.npos ? text : std::string_view();
+}
+
+const char* wordOf(Section s) {
+  switch (s) {
+  case Section::Models: return "cars";
+  case Section::TextureParents: return "txdp";
+  case Section::Colours: return "col";
+  case Section::ColourPairs: return "car";
+  case Section::ColourQuads: return "car4";
+  default: return "";
+  }
+}
+
+const char* sectionWords(FileKind k) { return k == FileKind::Vehicles ? "cars, txdp" : "col, car, car4"; }
+
+// A child and its parent are two names; a colour is three numbers; combinations are a name and
+// indices, in pairs where they make whole pairs within the limit, else in groups of four.
+Section shapeOf(FileKind k, std::string_view content) {
+  const std::size_t fields = fieldCount(content, blankSeparated(k));
+  if (k == FileKind::Handling) return Section::Handling;
+  if (k == FileKind::Vehicles) return fields == 2 ? Section::TextureParents : Section::Models;
+  if (isWhole(firstField(content, false))) return Section::Colours;
+  const std::size_t indices = fields - 1;
+  return indices % 2 == 0 && indices / 2 <= kMostCombinations ? Section::ColourPairs
+         : indices % 4 == 0                                   ? Section::ColourQuads
+                                                              : Section::ColourPairs;
 }
 
 std::string_view content(FileKind k, std::string_view line) {

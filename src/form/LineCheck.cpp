@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <charconv>
 #include <optional>
+#include <unordered_map>
+#include <utility>
 
 namespace fw::form {
 namespace {
@@ -18,18 +20,66 @@ struct SectionLines {
   std::size_t first, end;
 };
 
-template <class Visit> void forEachSection(FileKind k, const LineBuffer& lines, Visit visit) {
+// The file's sections in order. The lines outside any known section (under an unknown word, after
+// an "end") go in runs of one shape, each as the section its shape fits. Where `report` is given,
+// what breaks the sections' frame is reported in its place among the lines' findings.
+template <class Visit>
+void forEachSection(FileKind k, const LineBuffer& lines, Visit visit, const Report* report = nullptr) {
   const auto all = lines.views();
-  SectionLines s{firstSection(k), 0, 0};
+  const auto frame = [&](std::size_t i, Problem p, std::string_view found) {
+    if (report)
+      (*report)({k, static_cast<std::int64_t>(i) + 1, "", Severity::Error, p, std::string(found),
+                 p == Problem::MissingEnd ? "end" : sectionWords(k)});
+  };
+  Section current = firstSection(k);
+  std::size_t first = 0;
+  bool reported = false; // the region outside is reported once, by its word or its first line
+  const auto close = [&](std::size_t end) {
+    if (current != Section::Outside) return visit(SectionLines{current, first, end});
+    std::optional<Section> run;
+    for (std::size_t i = first, from = first; i <= end; ++i) {
+      const std::string_view text = i < end ? content(k, all[i]) : std::string_view();
+      if (i < end && text.empty()) continue;
+      const std::optional<Section> shape = i < end ? std::optional(shapeOf(k, text)) : std::nullopt;
+      if (run && shape != run) visit(SectionLines{*run, from, i}), from = i;
+      if (shape && !std::exchange(reported, true)) frame(i, Problem::OutsideSection, firstField(text, false));
+      run = shape;
+    }
+  };
   for (std::size_t i = 0; i < all.size(); ++i) {
-    if (auto begun = sectionBegunBy(k, all[i])) {
-      s.end = i;
-      visit(s);
-      s = {*begun, i + 1, 0};
+    if (const std::optional<Section> begun = sectionBegunBy(k, all[i])) {
+      close(i);
+      if (*begun != Section::Outside && current != Section::Outside && sectionsEnd(k))
+        frame(i, Problem::MissingEnd, wordOf(current));
+      current = *begun, first = i + 1, reported = false;
+    } else if (const std::string_view word = current == Section::Outside ? sectionWord(k, all[i]) : "";
+               !word.empty()) {
+      close(i);
+      frame(i, Problem::UnknownSection, word);
+      first = i + 1, reported = true;
     }
   }
-  s.end = all.size();
-  visit(s);
+  close(all.size());
+  if (current == Section::Outside || !sectionsEnd(k)) return;
+  std::size_t last = all.size(); // the end belongs after the last line that holds anything
+  while (last > first && trimmed(all[last - 1]).empty())
+    --last;
+  frame(last - 1, Problem::MissingEnd, wordOf(current));
+}
+
+// Each model of vehicles.ide, by its type and handling columns.
+template <class Visit> void forEachModel(const LineBuffer& vehicles, Visit visit) {
+  forEachSection(FileKind::Vehicles, vehicles, [&](const SectionLines& s) {
+    for (std::size_t i = s.first; i < s.end && s.section == Section::Models; ++i) {
+      Fields fields(content(FileKind::Vehicles, vehicles.at(static_cast<std::int64_t>(i))), false);
+      std::string_view field, type;
+      for (int column = 0; column < 4 && fields.next(field); ++column)
+        if (column == 2)
+          type = field;
+        else if (column == 3)
+          visit(type, field);
+    }
+  });
 }
 
 // Whether a line of handling.dat's main layout has the identifier; it stops at the first, as an input
@@ -128,24 +178,29 @@ std::string_view neighbour(FileKind k, const LineBuffer& lines, std::size_t inde
 
 void checkFiles(const std::array<LineBuffer, 3>& files, const Report& report) {
   const auto check = [&](FileKind k, const Surroundings& around) {
-    forEachSection(k, files[indexOf(k)],
-                   [&](const SectionLines& s) { checkSection(k, files[indexOf(k)], s, around, report); });
+    forEachSection(
+        k, files[indexOf(k)],
+        [&](const SectionLines& s) { checkSection(k, files[indexOf(k)], s, around, report); }, &report);
+  };
+  // The kinds of vehicle that use a handling line, asked for a 0 that would be out of range.
+  const LineBuffer& vehicles = files[indexOf(FileKind::Vehicles)];
+  std::unordered_map<std::string_view, unsigned> kinds;
+  bool kindsKnown = false;
+  const auto kindsOf = [&](std::string_view id) {
+    if (!std::exchange(kindsKnown, true))
+      forEachModel(vehicles, [&](std::string_view type, std::string_view handling) {
+        kinds[handling] |= kindOf(type);
+      });
+    const auto at = kinds.find(id);
+    return at == kinds.end() ? 0u : at->second;
   };
   std::vector<std::string_view> gathered;
-  check(FileKind::Handling, {0, {}, &gathered});
+  check(FileKind::Handling, {0, {}, &gathered, kindsOf});
 
   // vehicles.ide's handling column, looked up at once; the judge asks for it in the same order.
   const Identifiers identifiers(gathered);
-  const LineBuffer& vehicles = files[indexOf(FileKind::Vehicles)];
   std::vector<std::string_view> named;
-  forEachSection(FileKind::Vehicles, vehicles, [&](const SectionLines& s) {
-    for (std::size_t i = s.first; i < s.end && s.section == Section::Models; ++i) {
-      Fields fields(content(FileKind::Vehicles, vehicles.at(static_cast<std::int64_t>(i))), false);
-      std::string_view field;
-      for (int column = 0; column < 4 && fields.next(field); ++column)
-        if (column == 3) named.push_back(field);
-    }
-  });
+  forEachModel(vehicles, [&](std::string_view, std::string_view handling) { named.push_back(handling); });
   const std::vector<bool> known = identifiers.contain(named);
   std::size_t next = 0;
   check(FileKind::Vehicles,
@@ -173,8 +228,10 @@ Verdict checkReplacement(const MainState& s, FileKind k, std::int64_t index, con
       break;
     }
   }
-  const Layout* layout = layoutOf(section.section);
   const std::string_view replaced = content(k, lines.at(index));
+  // Outside any known section a line is judged by the layout its shape fits, as the check does.
+  const Layout* layout = layoutOf(
+      section.section == Section::Outside && !replaced.empty() ? shapeOf(k, replaced) : section.section);
   Reference ref{layout, 0, {}};
   if (!layout || !layout->group) {
     const std::size_t documented = layout ? layout->fields.size() : 0;
@@ -200,6 +257,15 @@ Verdict checkReplacement(const MainState& s, FileKind k, std::int64_t index, con
   if (k == FileKind::Vehicles) {
     around.knowsHandling = [&](std::string_view id) {
       return hasIdentifier(s.file(FileKind::Handling).lines, id);
+    };
+  }
+  if (k == FileKind::Handling) {
+    around.kindsOf = [&](std::string_view id) {
+      unsigned kinds = 0;
+      forEachModel(s.file(FileKind::Vehicles).lines, [&](std::string_view type, std::string_view handling) {
+        if (handling == id) kinds |= kindOf(type);
+      });
+      return kinds;
     };
   }
   const Report collect = [&](const Finding& f) {

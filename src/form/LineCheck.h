@@ -21,6 +21,7 @@ enum class Problem {
   FieldCount,          // found values where expected belong
   Comma,               // handling.dat: a comma in found, where blanks separate the values
   NotANumber,          // found where a decimal number belongs
+  Unreadable,          // found has more digits than a number can hold
   NotHexadecimal,      // found where hexadecimal flags belong
   NotWhole,            // found where a whole number belongs
   Empty,               // nothing where a value belongs
@@ -29,6 +30,11 @@ enum class Problem {
   BeyondColourTable,   // found is no index into a colour table of expected colours
   PartCombination,     // found indices make no whole number of combinations of expected
   TooManyCombinations, // found combinations, where at most expected belong
+  NotUpperCase,        // the handling identifier found has small letters
+  TooLong,             // the handling identifier found is longer than expected characters
+  UnknownSection,      // found is no section word of the file; expected lists them
+  OutsideSection,      // a line, beginning with found, outside any section; expected lists them
+  MissingEnd,          // the section found ends without its "end" before this line or the file's end
   OutOfRange,          // warning: found lies outside expected, written "low..high"
   NameTypedAgain,      // warning: the typed text begins with found, which the program adds itself
 };

@@ -20,7 +20,7 @@ std::size_t LineJudge::judge(std::int64_t line, std::string_view text, const Ref
     if (!ref.layout)
       judgeLike(n + 1, value, expected.next(model) ? model : std::string_view());
     else if (n < ref.layout->fields.size())
-      judgeField(ref.layout->fields[n], value, ref.layout->zeroMeansUnused);
+      judgeField(ref.layout->fields[n], value);
     else
       judgeIndex(n + 1, value);
   }
@@ -62,15 +62,23 @@ Finding LineJudge::finding(std::string field, Problem p, std::string_view found,
   held_.push_back(finding(std::move(field), p, found, std::move(expected)));
 }
 
-void LineJudge::judgeField(const Field& f, std::string_view v, bool zeroMeansUnused) {
-  if (f.value == Value::Decimal) { // most of them, and most of those within their range
+void LineJudge::judgeField(const Field& f, std::string_view v) {
+  if (f.value == Value::Decimal || f.value == Value::Count) { // most of them, and most of those in range
     if (const std::optional<double> number = decimal(v)) {
-      if (f.range && (*number < f.low || *number > f.high) && !(zeroMeansUnused && *number == 0))
+      if (f.value == Value::Count && v.find('.') != v.npos) return hold(f.name, Problem::NotWhole, v);
+      if (f.range && (*number < f.low || *number > f.high) && !unused(f, *number))
         hold(f.name, Problem::OutOfRange, v, f.range);
       return;
     }
   }
   judgeAnyField(f, v);
+}
+
+// A 0 where the field does not apply to any of the kinds of vehicle that use the line.
+[[gnu::noinline]] bool LineJudge::unused(const Field& f, double number) const {
+  if (number != 0 || !f.unusedBy || !around_.kindsOf) return false;
+  const unsigned kinds = around_.kindsOf(first_);
+  return kinds && !(kinds & ~f.unusedBy);
 }
 
 // What is no decimal number where one belongs, and every other kind of field. Only whole numbers
@@ -79,12 +87,23 @@ void LineJudge::judgeField(const Field& f, std::string_view v, bool zeroMeansUnu
   if (v.empty()) return hold(f.name, Problem::Empty, v);
   switch (f.value) {
   case Value::Text: return noteComma(v);
+  case Value::Identifier:
+    noteComma(v);
+    if (v.size() > kLongestIdentifier) hold(f.name, Problem::TooLong, v, std::to_string(kLongestIdentifier));
+    if (!isUpperCase(v)) hold(f.name, Problem::NotUpperCase, v);
+    return;
   case Value::Decimal:
+  case Value::Count:
   case Value::Whole: {
-    const std::optional<double> number = decimal(v);
+    bool unreadable = false;
+    const std::optional<double> number = decimal(v, &unreadable);
     if (!number || (f.value == Value::Whole && !isWhole(v))) {
       noteComma(v);
-      return hold(f.name, f.value == Value::Whole ? Problem::NotWhole : Problem::NotANumber, v);
+      return hold(f.name,
+                  unreadable                  ? Problem::Unreadable
+                  : f.value == Value::Decimal ? Problem::NotANumber
+                                              : Problem::NotWhole,
+                  v);
     }
     if (f.range && (*number < f.low || *number > f.high)) hold(f.name, Problem::OutOfRange, v, f.range);
     return;
@@ -93,7 +112,7 @@ void LineJudge::judgeField(const Field& f, std::string_view v, bool zeroMeansUnu
     if (!isHexadecimal(v)) noteComma(v), hold(f.name, Problem::NotHexadecimal, v);
     return;
   case Value::VehicleType:
-    if (std::find(std::begin(kVehicleTypes), std::end(kVehicleTypes), v) == std::end(kVehicleTypes)) {
+    if (!kindOf(v)) {
       std::string types;
       for (std::string_view t : kVehicleTypes)
         types += (types.empty() ? "" : ", ") + std::string(t);
@@ -122,10 +141,11 @@ void LineJudge::judgeIndex(std::size_t position, std::string_view v) {
 // Another layout than the documented one: a value where the reference line has one, and a number
 // where it has a number.
 void LineJudge::judgeLike(std::size_t position, std::string_view v, std::string_view model) {
+  bool unreadable = false;
   if (v.empty() && !model.empty())
     hold(std::to_string(position), Problem::Empty, v);
-  else if (decimal(model) && !decimal(v))
-    hold(std::to_string(position), Problem::NotANumber, v);
+  else if (decimal(model) && !decimal(v, &unreadable))
+    hold(std::to_string(position), unreadable ? Problem::Unreadable : Problem::NotANumber, v);
 }
 
 } // namespace fw::form

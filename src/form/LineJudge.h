@@ -24,6 +24,7 @@ struct Surroundings {
   std::size_t colours = 0;
   std::function<bool(std::string_view)> knowsHandling; // unset: not looked up
   std::vector<std::string_view>* gathered = nullptr;   // takes handling.dat's identifiers as they are judged
+  std::function<unsigned(std::string_view)> kindsOf = {}; // of the models that name a handling identifier
 };
 
 // Judges lines one by one, each in one pass over its fields. A field's findings are held until the
@@ -42,8 +43,9 @@ private:
   Finding finding(std::string field, Problem p, std::string_view found, std::string expected) const;
   void emit(std::string field, Problem p, std::string_view found, std::string expected = {});
   void hold(std::string field, Problem p, std::string_view found, std::string expected = {});
-  void judgeField(const Field& f, std::string_view v, bool zeroMeansUnused);
+  void judgeField(const Field& f, std::string_view v);
   void judgeAnyField(const Field& f, std::string_view v);
+  bool unused(const Field& f, double number) const;
   void noteComma(std::string_view v);
   void judgeIndex(std::size_t position, std::string_view v);
   void judgeLike(std::size_t position, std::string_view v, std::string_view model);

@@ -1,5 +1,7 @@
 #include "main/MainLayout.h"
 
+#include "main/ElidedLabel.h"
+
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -102,7 +104,7 @@ QWidget* create(const Control& c, QWidget* parent) {
     return combo;
   }
   case K::Verdict: {
-    auto* label = new QLabel(parent);
+    auto* label = new ElidedLabel(parent);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return label;

@@ -2,6 +2,7 @@
 
 #include "backup/RecordWriter.h"
 #include "common/FileKinds.h"
+#include "main/ElidedLabel.h"
 #include "main/MainLayout.h"
 #include "windows/FindingText.h"
 #include "windows/Text.h"
@@ -93,7 +94,7 @@ MainView::MainView(const QHash<QString, QWidget*>& w, MainState& s) : s_(s) {
     buttons_.push_back({find<QPushButton>(w, names::restoreButton[i]), &f.restoreButton});
     inputs_.push_back({find<QLineEdit>(w, names::input[i]), &f.input});
     labels_.push_back({find<QLabel>(w, names::hint[i]), &f.hint});
-    verdicts_[i] = find<QLabel>(w, names::verdict[i]);
+    verdicts_[i] = find<ElidedLabel>(w, names::verdict[i]);
     verdicts_[i]->setAccessibleName(QString::fromUtf8("Проверка строки ") +
                                     QLatin1String(kindInfo(k).fileName));
   }
@@ -193,12 +194,12 @@ void MainView::renderVerdict(FileKind k) {
       colour =
           std::any_of(v.findings.begin(), v.findings.end(), error) ? QColor(Qt::red) : QColor(170, 85, 0);
   }
-  QLabel* label = verdicts_[indexOf(k)];
+  ElidedLabel* label = verdicts_[indexOf(k)];
   if (label->accessibleDescription() == text) return;
   QPalette palette = label->palette();
   palette.setColor(QPalette::WindowText, colour);
   label->setPalette(palette);
-  label->setText(label->fontMetrics().elidedText(text, Qt::ElideRight, label->width()));
+  label->setFullText(text);
   label->setToolTip(text);
   label->setAccessibleDescription(text);
   edit->setAccessibleDescription(text);

@@ -23,6 +23,8 @@ class QWidget;
 
 namespace fw {
 
+class ElidedLabel;
+
 class MainView {
 public:
   // `widgets` holds the controls of the window by name (layout::build).
@@ -68,7 +70,7 @@ private:
   std::vector<Button> buttons_;
   std::vector<Input> inputs_;
   std::vector<Label> labels_;
-  std::array<QLabel*, 3> verdicts_{};
+  std::array<ElidedLabel*, 3> verdicts_{};
   std::vector<Text> texts_; // the seven lists' texts, the three inputs, the three dated lists
   QPlainTextEdit* log_ = nullptr;
   LineBuffer shownLog_;

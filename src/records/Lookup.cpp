@@ -150,6 +150,9 @@ void lookUpVehicle(MainState& s, Category c) {
   if (car) {
     scan::markerScan(carcols.lines, kCarcolsMarker, s.carcolsBound);
     scan::recordScan(carcols.lines, s.modelName, s.carcolsBound, carcols.lineIndex);
+    // Where the scan found the vehicle's line, settle() would find it again by its first field; but
+    // where it found none, the correction reads the index an earlier lookup left, or the field's start
+    // text, and fails there as the lookup's steps do.
     scan::correctVariant(carcols.lineIndex, s.modelName, kCarModelOffsets);
     carcolsEnd = boundOf(s.carcolsBound);
   } else {

@@ -15,11 +15,11 @@ void QtDialogs::message(QWidget* parent, const QString& text) {
   box.exec();
 }
 
+// A file's path as the dialog's folder opens its folder with the file selected.
 std::optional<QString> QtDialogs::saveFile(QWidget* parent, const QString& current, const QString& filter) {
   QFileDialog dialog(parent, QString(), current, filter);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
-  dialog.selectFile(current);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().front();
 }
@@ -28,7 +28,6 @@ std::optional<QString> QtDialogs::openFile(QWidget* parent, const QString& curre
   QFileDialog dialog(parent, QString(), current);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::AnyFile);
-  if (!current.isEmpty()) dialog.selectFile(current);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().front();
 }

@@ -16,6 +16,7 @@ QString what(const form::Finding& f) {
   case P::FieldCount: return u("значений %1 из %2").arg(found, expected);
   case P::Comma: return u("запятая в %1: значения разделяют пробелы").arg(quoted);
   case P::NotANumber: return u("%1 — не число").arg(quoted);
+  case P::Unreadable: return u("в %1 слишком много цифр, число не прочесть").arg(quoted);
   case P::NotHexadecimal: return u("%1 — не шестнадцатеричное число").arg(quoted);
   case P::NotWhole: return u("%1 — не целое число").arg(quoted);
   case P::Empty: return u("пусто");
@@ -24,6 +25,11 @@ QString what(const form::Finding& f) {
   case P::BeyondColourTable: return u("цвета %1 нет в таблице из %2 цветов").arg(found, expected);
   case P::PartCombination: return u("индексов %1, а в сочетании их %2").arg(found, expected);
   case P::TooManyCombinations: return u("сочетаний %1, а можно не больше %2").arg(found, expected);
+  case P::NotUpperCase: return u("%1 — не заглавными буквами").arg(quoted);
+  case P::TooLong: return u("%1 длиннее %2 знаков").arg(quoted, expected);
+  case P::UnknownSection: return u("%1 — не раздел этого файла (%2)").arg(quoted, expected);
+  case P::OutsideSection: return u("строка вне разделов файла (%1)").arg(expected);
+  case P::MissingEnd: return u("раздел %1 не закрыт словом end").arg(found);
   case P::OutOfRange:
     return u("%1 вне диапазона от %2 до %3")
         .arg(found, expected.section(u(".."), 0, 0), expected.section(u(".."), 1));

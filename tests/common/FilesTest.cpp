@@ -14,6 +14,7 @@
 #else
 #include <csignal>
 #include <dlfcn.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -130,6 +131,17 @@ TEST(FilesPosix, aWriteThroughASymbolicLinkChangesItsTargetAndKeepsTheLink) {
   EXPECT_EQ(t.read("mods/handling.dat"), "new\r\n\xE0\r\n");
 }
 
+// A child that runs `body` and exits with its answer, and never outlives the test: it dies with the
+// test that forked it (a failed assertion, ctest's timeout) and by its own alarm after 20 seconds.
+pid_t forkChild(const std::function<int()>& body) {
+  const pid_t parent = getpid(), child = fork();
+  if (child != 0) return child;
+  prctl(PR_SET_PDEATHSIG, SIGKILL);
+  if (getppid() != parent) _exit(126); // the test ended before the line above
+  alarm(20);
+  _exit(body());
+}
+
 // As made by an earlier run as root: another user may read the lock file but not write it.
 TEST(FilesPosix, aLockFileThatOnlyItsMakerMayWriteStillKeepsOthersOut) {
   fw::test::TempFolder t;
@@ -139,13 +151,13 @@ TEST(FilesPosix, aLockFileThatOnlyItsMakerMayWriteStillKeepsOthersOut) {
   umask(mask);
   EXPECT_EQ(fs::status(t.path("backup/fleetwick.lock")).permissions(), fs::perms(0644)) << "the umask's";
   if (geteuid() != 0) t.makeReadOnly("backup/fleetwick.lock");
-  const pid_t other = fork();
-  if (other == 0)
-    _exit((geteuid() != 0 || setuid(65534) == 0) &&
-          Game::run([&] { fw::GameFolderLock(t.str(), std::chrono::milliseconds(0)); }) == busy);
+  const pid_t other = forkChild([&] {
+    return (geteuid() != 0 || setuid(65534) == 0) &&
+           Game::run([&] { fw::GameFolderLock(t.str(), std::chrono::milliseconds(0)); }) == busy;
+  });
   int status = -1;
   waitpid(other, &status, 0);
-  EXPECT_EQ(WEXITSTATUS(status), 1) << "the lock was waited for, not skipped";
+  EXPECT_EQ(status, 1 << 8) << "the lock was waited for, not skipped";
 }
 
 // What a file system, a sweep or a stop does at a flock() of the platform layer, whose code links into
@@ -186,13 +198,13 @@ TEST(FilesPosix, aWriteEndedBySignalLeavesNeitherHalfAFileNorATemporaryOne) {
   fw::test::TempFolder t;
   t.write("f", "old\r\n");
   for (int signal : {SIGINT, SIGTERM}) {
-    const pid_t writer = fork();
-    if (writer == 0) {
+    const pid_t writer = forkChild([&] {
       nextFlock = [](int fd, int operation) { return realFlock(fd, operation), raise(SIGSTOP), 0; };
-      _exit(static_cast<int>(writeIn(t, "f", Existing::Replace)));
-    }
+      return static_cast<int>(writeIn(t, "f", Existing::Replace));
+    });
     int status = 0;
-    waitpid(writer, &status, WUNTRACED); // stopped with its temporary file made and locked
+    waitpid(writer, &status, WUNTRACED);
+    EXPECT_TRUE(WIFSTOPPED(status)) << "with its temporary file made and locked";
     fw::platform::removeStaleTemporaries(t.str());
     EXPECT_EQ(t.snapshot().size(), 2u) << "a live writer's temporary file is not taken for a killed one's";
     kill(writer, signal);
@@ -227,6 +239,20 @@ TEST(FilesPosix, namesResolveIgnoringLetterCaseUnlessSeveralMatch) {
 #endif
 
 #ifdef _WIN32
+// The precheck of a write of several files tries what the write will need, and leaves nothing. Under
+// Wine a folder whose rights refuse new files is Linux's /sys, which refuses them even to root.
+TEST(FilesWindows, thePrecheckTriesWhatTheWriteWillNeed) {
+  fw::test::TempFolder t;
+  t.write("old", "x");
+  EXPECT_TRUE(fw::platform::replaceable(t.at("old")) && fw::platform::replaceable(t.at("new")));
+  EXPECT_TRUE(fw::platform::writableFolder(t.str()));
+  EXPECT_EQ(t.snapshot().size(), 1u) << "no probe is left";
+  if (fs::is_directory("Z:\\sys")) {
+    EXPECT_FALSE(fw::platform::writableFolder("Z:\\sys"));
+    EXPECT_FALSE(fw::platform::replaceable("Z:\\sys\\new"));
+  }
+}
+
 // A virus scanner or an editor with the data file open, without delete sharing: the write waits for
 // it a while, then fails as for a file that cannot be written; other copies' sweeps meanwhile never
 // take its temporary file.

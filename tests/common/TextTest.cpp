@@ -1,8 +1,10 @@
 // Bytes and numbers: the line buffer, the Windows-1251 table and the integer conversion.
+#include "TempFolder.h"
 #include "common/Cp1251.h"
 #include "common/Errors.h"
 #include "common/Integer.h"
 #include "common/LineBuffer.h"
+#include "platform/Console.h"
 
 #include <gtest/gtest.h>
 
@@ -57,3 +59,16 @@ TEST(Integer, takesSignedDecimalsInRangeOnly) {
   EXPECT_EQ(fw::utf8Message(fw::Error("\xC6", "/игра", "").withFullStop()), "Ж/игра.");
   EXPECT_EQ(fw::utf8Message(fw::cannotOpen("/x.").withFullStop()), "Cannot open file /x.");
 }
+
+#ifndef _WIN32
+// A locale of another code set than UTF-8 writes a Japanese date in bytes no front end could show.
+TEST(Timestamp, isNoneWhereTheLocalesCodeSetIsNotUtf8AndItsDateLeavesAscii) {
+  const fw::test::TempFolder locales;
+  if (std::system(("localedef -i ja_JP -f EUC-JP '" + locales.str() + "/ja' 2>/dev/null").c_str()) != 0)
+    GTEST_SKIP() << "no locale sources to make ja_JP.EUC-JP from";
+  setenv("LOCPATH", locales.str().c_str(), 1), setenv("LC_ALL", "ja", 1);
+  const auto stamp = fw::platform::userTimestamp({2026, 12, 6, 10, 0, 0, 0});
+  unsetenv("LOCPATH"), setenv("LC_ALL", "C.UTF-8", 1); // as the tests run
+  EXPECT_FALSE(stamp) << *stamp;
+}
+#endif

@@ -20,13 +20,15 @@ TEST_F(WindowTest, looksUpWritesAndRestoresThroughTheWidgets) {
   game.write("backup/cblist.txt", cp("carcols_BIFF_1.hb          Ёж\r\n"));
   start();
   EXPECT_EQ(windows->main->objectName(), QStringLiteral("Form1"));
-  EXPECT_EQ(windows->main->windowTitle(), QStringLiteral("Fleetwick v1.1"));
   EXPECT_EQ(
       texts({"ComboBox4", "Memo8", "Label3"}),
       (QStringList{QStringLiteral("ANNHIL"), QStringLiteral("carcols_BIFF_1.hb          Ёж"),
                    QStringLiteral("Вводите сразу значение для автомобили без дубликата его названия!")}));
   EXPECT_TRUE(widget<QPlainTextEdit>("Memo4")->isReadOnly()) << "the log";
-  EXPECT_LT(windows->main->windowIcon().pixmap(16).toImage().pixelColor(0, 0).alpha(), 128) << "a round icon";
+  const QImage icon = windows->main->windowIcon().pixmap(16).toImage();
+  EXPECT_LT(icon.pixelColor(0, 0).alpha(), 128) << "a round icon";
+  EXPECT_GT(icon.pixelColor(1, 0).alpha() % 255, 0) << "drawn smooth: its edge partly covers a pixel";
+  EXPECT_EQ(widget<QLabel>("Label1")->palette().color(QPalette::WindowText), QColor(Qt::red));
   EXPECT_EQ(seen("RadioButton1 ComboBox1 ComboBox2 Button2 Button4 Edit2 Button5 Edit4 Button7 Button14"),
             "RadioButton1* ComboBox1 ComboBox2! Button2! Button4! Edit2- Button5- Edit4- Button7- Button14");
   click("Button1");
@@ -40,6 +42,13 @@ TEST_F(WindowTest, looksUpWritesAndRestoresThroughTheWidgets) {
   type("Edit2", QStringLiteral("9.0 Ж")); // the verdict is advice: the OK writes this all the same
   EXPECT_EQ(text("handlingVerdict"), QStringLiteral("Ошибка: значений 2 из 3"));
   EXPECT_EQ(widget("Edit2")->accessibleDescription(), text("handlingVerdict")) << "for a screen reader";
+  auto* verdict = widget<QLabel>("handlingVerdict");
+  windows->main->show();                                 // a hidden widget is resized only when shown
+  verdict->setFont(QFont(verdict->font().family(), 40)); // as a setting or another screen's DPI may
+  EXPECT_TRUE(verdict->text().endsWith(QStringLiteral("…"))) << "shortened to its width";
+  verdict->setFixedWidth(2000);
+  EXPECT_EQ(verdict->text(), verdict->toolTip()) << "whole where it fits";
+  windows->main->hide();
   menu("viewHandling"); // an open viewer follows the write
   click("Button5");
   EXPECT_EQ(game.read("common/data/handling.dat"),
@@ -165,16 +174,19 @@ TEST_F(WindowTest, menuAndLaunchersShowViewersWriteStockCopiesStartProgramsAndEx
   EXPECT_EQ(dialogs.offered, (QStringList{QStringLiteral("vehicles.ide") + all, target + all, target + all}));
   EXPECT_EQ(dialogs.errors,
             QStringList{QString::fromStdString("Cannot create file " + game.at("Mods/x") + ".")});
-  game.write("common/data/carcols.dat", "col\r\nadmiral, 1,1\r\n300,0,300\r\ncar4\r\n"); // warnings too
+  game.write("common/data/carcols.dat", "col\r\nadmiral, 1,1\r\n300,0,300\r\nend\r\n"); // warnings too
   menu("checkGameFiles"); // the files on disk, each finding after its file and line
   auto* findings = windows->main->findChild<FindingsWindow*>();
   ASSERT_TRUE(findings);
   EXPECT_EQ(findings->text(),
-            QStringLiteral("Ошибок: 2, предупреждений: 2.\nhandling.dat:3: ошибка: значений 2 из 4\n"
+            QStringLiteral("Ошибок: 3, предупреждений: 2.\nhandling.dat:3: ошибка: значений 2 из 4\n"
+                           "vehicles.ide:5: ошибка: раздел txdp не закрыт словом end\n"
                            "carcols.dat:2: ошибка: поле red: «admiral» — не целое число\n"
                            "carcols.dat:3: внимание: поле red: 300 вне диапазона от 0 до 255\n"
                            "carcols.dat:3: внимание: поле blue: 300 вне диапазона от 0 до 255"));
-  EXPECT_TRUE(findings->isVisible());
+  findings->showMinimized();
+  menu("checkGameFiles");
+  EXPECT_TRUE(findings->isVisible() && !findings->isMinimized()) << "shown again in front";
   findings->close();
   menu("whyNotSaved");
   click("Button8"); // no path set
@@ -199,12 +211,13 @@ TEST(RealDialogs, showTheErrorWithItsClosingDotAndReplaceAFileWithoutAsking) {
                EXPECT_EQ(qobject_cast<QMessageBox*>(modal)->text(), QStringLiteral("Cannot open file x."));
                modal->close();
              });
-  whileModal([&] { EXPECT_FALSE(real.saveFile(nullptr, QStringLiteral("carcols.dat"), QString())); },
-             [](QWidget* modal) {
+  const QString chosen = QDir::temp().filePath(QStringLiteral("velmora.exe")); // offered again
+  whileModal([&] { EXPECT_FALSE(real.saveFile(nullptr, chosen, QString())); },
+             [&](QWidget* modal) {
                EXPECT_TRUE(qobject_cast<QFileDialog*>(modal)->testOption(QFileDialog::DontConfirmOverwrite));
+               EXPECT_EQ(qobject_cast<QFileDialog*>(modal)->selectedFiles(), QStringList{chosen});
                modal->close();
              });
-  const QString chosen = QDir::temp().filePath(QStringLiteral("velmora.exe")); // offered again
   whileModal([&] { EXPECT_FALSE(real.openFile(nullptr, chosen)); },
              [&](QWidget* modal) {
                EXPECT_EQ(qobject_cast<QFileDialog*>(modal)->selectedFiles(), QStringList{chosen});

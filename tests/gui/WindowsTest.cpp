@@ -52,6 +52,11 @@ TEST_F(WindowTest, settingsAreSavedToTheStartDirectoryOnlyByOk) {
                          QString::fromStdString("Cannot create file " + game.str() + "\\fleetwick.ini."),
                          QStringLiteral("Путь содержит символы, которых нет в кодировке Windows-1251.")}));
   EXPECT_EQ(windows->main->state().archiveEditorPath, "new") << "in use until exit";
+  start(); // a window made anew shows the paths of the settings file
+  settings([&](QWidget* w) {
+    EXPECT_EQ(in<QLineEdit>(w, "Edit1")->text(), QStringLiteral("typed"));
+    w->close();
+  });
   whileModal([&] { menu("about"); },
              [&](QWidget* w) {
                EXPECT_EQ(w->windowTitle(), QStringLiteral("О программе"));

@@ -87,6 +87,10 @@ TEST_F(Lookup, opensTheRowOfEachFileThatHoldsTheVehiclesOwnLine) {
 }
 
 TEST_F(Lookup, aMissingMarkerFailsWhereTheBoundIsRead) {
+  s.file(FileKind::Carcols).lines = {"admiral, 1,1",
+                                     "car4"}; // no burrito: its correction reads the start text
+  EXPECT_EQ(lookUp("BURRITO"), "'admiral,' is not a valid integer value");
+  start();
   s.file(FileKind::Handling).lines = {"ADMIRAL 1", "ANNHIL 2", "BOBBER 3"};
   EXPECT_EQ(lookUp("BOBBER", Category::Bike), "'Edit13' is not a valid integer value");
   EXPECT_EQ(s.vehicleLabel, "BOBBER") << "bikes and boats open the record first";

@@ -23,7 +23,7 @@ bool refused(DWORD attr) {
 
 // The temporary file beside the target, created new and kept open without sharing until it has the
 // target's name: meanwhile no other program can open it, and no sweep can remove it.
-HANDLE createTemporary(const std::wstring& target, std::wstring& temp) {
+HANDLE createTemporary(const std::wstring& target, std::wstring& temp, DWORD flags = FILE_ATTRIBUTE_NORMAL) {
   const std::wstring folder = folderOf(target);
   const std::wstring stem = wide(shared::temporaryStem(narrow(target.substr(folder.size()))));
   static std::mt19937 random(std::random_device{}() ^ GetCurrentProcessId());
@@ -33,7 +33,7 @@ HANDLE createTemporary(const std::wstring& target, std::wstring& temp) {
     for (std::size_t i = 0; i < shared::kTemporaryRandom; ++i)
       temp += letters[random() % 62];
     HANDLE h = CreateFileW(temp.c_str(), GENERIC_WRITE | DELETE | FILE_WRITE_ATTRIBUTES, 0, nullptr,
-                           CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+                           CREATE_NEW, flags, nullptr);
     if (h != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) return h;
   }
   return INVALID_HANDLE_VALUE;
@@ -72,6 +72,30 @@ void removeOpenFile(HANDLE h) {
   SetFileInformationByHandle(h, FileDispositionInfo, &gone, sizeof gone);
 }
 
+// What a write needs of the folder, tried: a temporary file made there with the rights the write
+// takes, which the system removes as its handle closes (also where this program is killed). The
+// folder's attributes alone say nothing of the rights that its owner gave.
+bool takesNewFiles(std::wstring folder) {
+  if (!isFolder(GetFileAttributesW(folder.c_str()))) return false;
+  if (!folder.ends_with(L'\\') && !folder.ends_with(L'/')) folder += L'\\';
+  std::wstring probe;
+  const HANDLE h =
+      createTemporary(folder + L"fleetwick", probe, FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  CloseHandle(h);
+  return true;
+}
+
+// A replace removes the old file: its rights must allow that. A file another program holds is
+// waited for by the write itself.
+bool removable(const std::wstring& target) {
+  const HANDLE h = CreateFileW(target.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                               nullptr, OPEN_EXISTING, 0, nullptr);
+  if (h != INVALID_HANDLE_VALUE) return CloseHandle(h), true;
+  const DWORD error = GetLastError();
+  return error == ERROR_FILE_NOT_FOUND || error == ERROR_SHARING_VIOLATION;
+}
+
 } // namespace
 
 WriteResult writeFile(const std::string& path, std::span<const std::string_view> lines,
@@ -100,13 +124,12 @@ WriteResult writeFile(const std::string& path, std::span<const std::string_view>
 }
 
 bool writableFolder(const std::string& folder) {
-  return isFolder(GetFileAttributesW(widePath(folder.empty() ? "." : folder).c_str()));
+  return takesNewFiles(widePath(folder.empty() ? "." : folder));
 }
 
 bool replaceable(const std::string& path) {
   const std::wstring target = widePath(path);
-  return !refused(GetFileAttributesW(target.c_str())) &&
-         isFolder(GetFileAttributesW(folderOf(target).c_str()));
+  return !refused(GetFileAttributesW(target.c_str())) && takesNewFiles(folderOf(target)) && removable(target);
 }
 
 void removeStaleTemporaries(const std::string& folder) {

@@ -1,0 +1,24 @@
+#include "main/ElidedLabel.h"
+
+#include <QEvent>
+
+namespace fw {
+
+void ElidedLabel::setFullText(const QString& text) {
+  full_ = text;
+  elide();
+}
+
+void ElidedLabel::resizeEvent(QResizeEvent* event) {
+  QLabel::resizeEvent(event);
+  elide();
+}
+
+void ElidedLabel::changeEvent(QEvent* event) {
+  QLabel::changeEvent(event);
+  if (event->type() == QEvent::FontChange) elide();
+}
+
+void ElidedLabel::elide() { setText(fontMetrics().elidedText(full_, Qt::ElideRight, width())); }
+
+} // namespace fw
