@@ -1,5 +1,7 @@
 #include "cli/Arguments.h"
 
+#include "cli/Install.h"
+
 #include <map>
 
 namespace fw::cli {
@@ -17,6 +19,10 @@ const char* const kUsage =
     "  restore BACKUP_NAME        put a backed-up line back, as the window's restore does\n"
     "  check                      every line of the three data files that the game cannot load as\n"
     "                             meant, as FILE:LINE: finding; exit code 1 when one has an error\n"
+    "  install VEHICLE TEXT_FILE [--take NAME] [--dry-run] [--force]\n"
+    "                             install a mod from its read-me (\"-\": standard input): its lines for\n"
+    "                             the three files are found, checked and written as replace does;\n"
+    "                             --take NAME picks one vehicle's lines from a pack\n"
     "\n"
     "  -C GAME_FOLDER             work in GAME_FOLDER instead of the current folder\n"
     "  --help                     this text\n"
@@ -26,11 +32,9 @@ const char* const kUsage =
 
 namespace {
 
-const std::map<std::string, Command, std::less<>> kCommands = {{"show", Command::Show},
-                                                               {"replace", Command::Replace},
-                                                               {"backups", Command::Backups},
-                                                               {"restore", Command::Restore},
-                                                               {"check", Command::Check}};
+const std::map<std::string, Command, std::less<>> kCommands = {
+    {"show", Command::Show},       {"replace", Command::Replace}, {"backups", Command::Backups},
+    {"restore", Command::Restore}, {"check", Command::Check},     {"install", Command::Install}};
 
 const std::map<std::string, FileKind, std::less<>> kValueOptions = {
     {"--handling", FileKind::Handling}, {"--vehicles", FileKind::Vehicles}, {"--carcols", FileKind::Carcols}};
@@ -108,6 +112,13 @@ Arguments parseArguments(std::span<const std::string> args) {
     if (!in.done()) a.operand = in.take("VEHICLE");
     break;
   case Command::Restore: a.operand = in.take("BACKUP_NAME"); break;
+  case Command::Install: {
+    std::vector<std::string> words;
+    while (!in.done())
+      words.push_back(in.take(""));
+    readInstallArguments(words, a);
+    break;
+  }
   case Command::Check:
   case Command::Help:
   case Command::Version: break;

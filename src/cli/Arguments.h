@@ -11,7 +11,7 @@
 
 namespace fw::cli {
 
-enum class Command { Help, Version, Show, Replace, Backups, Restore, Check };
+enum class Command { Help, Version, Show, Replace, Backups, Restore, Check, Install };
 
 struct Arguments {
   Command command = Command::Help;
@@ -19,7 +19,9 @@ struct Arguments {
   std::string operand;                              // VEHICLE or BACKUP_NAME, as given (UTF-8)
   std::array<std::optional<std::string>, 3> values; // per FileKind, as given (UTF-8)
   bool dryRun = false;
-  bool force = false; // write values that hold errors
+  bool force = false;              // write values that hold errors
+  std::string textFile;            // install: the mod's read-me, "-" for standard input
+  std::optional<std::string> take; // install: the vehicle of a pack whose lines are taken
 };
 
 // A command line that does not say what to do; exit code 2 with the usage text.

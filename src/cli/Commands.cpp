@@ -4,6 +4,7 @@
 #include "backup/Restore.h"
 #include "backup/WriteAll.h"
 #include "cli/FindingText.h"
+#include "cli/Install.h"
 #include "cli/Output.h"
 #include "cli/Session.h"
 #include "common/Cp1251.h"
@@ -153,6 +154,7 @@ void runCommand(const Arguments& a) {
   case Command::Backups: return backups(a);
   case Command::Restore: return restore(a);
   case Command::Check: return check();
+  case Command::Install: return install(a);
   case Command::Version: return print("fleetwick " FLEETWICK_VERSION);
   case Command::Help: break;
   }
