@@ -18,6 +18,8 @@
 
 class ViewerWindow;
 class FindingsWindow;
+class ModInstallWindow;
+class QAction;
 class AboutBox;
 class SettingsWindow;
 
@@ -51,10 +53,10 @@ protected:
   void showEvent(QShowEvent* event) override;
 
 private:
-  // Copies the user's edits into the state, runs the handler through the error guard and shows
-  // the state again. A handler that reads a field holding text Windows-1251 cannot hold (named in
-  // `reads` by the field's objectName) does not run.
-  void run(const std::function<void()>& handler, const QStringList& reads = {});
+  // Copies the user's edits into the state, runs the handler through the error guard (its box
+  // over `parent`, or this window) and shows the state again. A handler that reads a field holding text
+  // Windows-1251 cannot hold (named in `reads` by the field's objectName) does not run.
+  void run(const std::function<void()>& handler, const QStringList& reads = {}, QWidget* parent = nullptr);
   // The list-change events come in twos (the typed text and the list's own text): they are
   // gathered and handled once, after the widget has finished its own work.
   void listChanged(fw::Category c);
@@ -77,6 +79,9 @@ private:
   void showSettings();
   void showAbout();
   void explainUnsavedChanges();
+  void installMod();
+  // The mod install window and its menu item follow the lookup.
+  void followLookup();
 
   fw::Dialogs& dialogs_;
   fw::MainState state_;
@@ -89,7 +94,9 @@ private:
   std::array<ViewerWindow*, 3> viewers_{};
   AboutBox* about_ = nullptr;
   SettingsWindow* settings_ = nullptr;
-  FindingsWindow* findings_ = nullptr; // made when first needed, a child of this window
+  FindingsWindow* findings_ = nullptr;     // made when first needed, a child of this window
+  ModInstallWindow* modInstall_ = nullptr; // likewise
+  QAction* installModItem_ = nullptr;
   // The path each stock copy's save dialog offers next.
   std::array<QString, 3> saveDialogPaths_;
 };
