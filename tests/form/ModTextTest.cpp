@@ -1,0 +1,166 @@
+// A mod's read-me read for BANSHEE as players save and write them: each encoding and placement, a
+// pack, a mod for another slot, broken and missing lines, bad input. What an install writes is
+// byte for byte what the rows' OKs write for the values a player would type.
+#include "Game.h"
+#include "ModReadMe.h"
+#include "backup/ModInstall.h"
+#include "common/FileKinds.h"
+#include "common/TextDecoding.h"
+
+#include <gtest/gtest.h>
+
+using namespace fw;
+using namespace fw::test;
+
+namespace {
+
+const std::string kReadMe =
+    "Banshee GT 1.3\n1. Замените модели через Crateview.\n" + mod("BANSHEE", "banshee");
+
+enum class As { Utf8, Utf8Bom, Utf16Le, Utf16Be, Windows1251 };
+
+std::string saved(std::string utf8, As as = As::Utf8, const std::string& lineEnd = "\r\n") {
+  for (std::size_t at = 0; (at = utf8.find('\n', at)) != utf8.npos; at += lineEnd.size())
+    utf8.replace(at, 1, lineEnd);
+  if (as == As::Utf8 || as == As::Utf8Bom) return (as == As::Utf8Bom ? "\xEF\xBB\xBF" : "") + utf8;
+  const std::string bytes = cp1251::fromUtf8(utf8);
+  if (as == As::Windows1251) return bytes;
+  std::string out = as == As::Utf16Le ? "\xFF\xFE" : "\xFE\xFF";
+  for (char16_t c : cp1251::decode(bytes))
+    for (int half : as == As::Utf16Le ? std::array{0, 8} : std::array{8, 0})
+      out.push_back(static_cast<char>(c >> half));
+  return out;
+}
+
+// What a player types into the three rows: handling values, and a vehicles.ide line naming `id`.
+std::array<std::string, 3> typed(const std::string& handling, const std::string& id,
+                                 const std::string& type = "car") {
+  return {handling, type + ", BANSHEE, " + id + kColumns, "1,1, 2,2"};
+}
+
+struct Install {
+  const char* name;
+  std::string bytes;
+  std::array<std::int64_t, 3> lines; // the line of the text taken for each file; 0: none
+  std::array<std::string, 3> typed;  // what a player types into each row for the same result; "": nothing
+  const char* take = nullptr;        // the pack's vehicle picked
+  bool errors = false;               // the game cannot load them: written only when forced
+  const char* replaced = "";         // the mod's handling identifier that the label replaced
+  const char* foreign = "";          // a vehicles.ide type of another category
+};
+
+// What an install of the text made: the lines taken, the notes, the files written (forced).
+struct Outcome {
+  Reason refused = Reason::Unspecified;
+  std::array<std::int64_t, 3> lines{};
+  bool errors = false;
+  std::string replaced, foreign;
+};
+
+Outcome install(Game& game, const std::string& bytes, const char* take = nullptr) {
+  Outcome out;
+  try {
+    form::ModReading r = form::readMod(game.s, text::decode(bytes).text);
+    for (FileKind k : kFileKinds) {
+      form::ModFile& f = r[indexOf(k)];
+      if (take) f.taken = form::linesNamed(r, take)[indexOf(k)];
+      out.lines[indexOf(k)] = f.taken ? f.lines[*f.taken].line : 0;
+    }
+    const form::ModValues v = form::valuesOf(game.s, r);
+    out.replaced = v.handlingReplaced, out.foreign = v.foreignType;
+    auto plans = planInstall(game.s, r, v);
+    out.errors = holdsErrors(plans);
+    writeAll(game.s, std::move(plans), true, game.services);
+  } catch (const Error& e) {
+    out.refused = e.reason();
+  }
+  return out;
+}
+
+} // namespace
+
+TEST(ModText, readsEachReadMeAsPlayersSaveItAndWritesWhatTheRowsOksWrite) {
+  const std::string h = kHandling, shortH = h.substr(0, h.rfind(' ')), wordH = "heavy" + h.substr(6);
+  const std::string pack =
+      "Пак\n" + mod("ADMIRAL2", "admiral2") + mod("BANSHEE2", "banshee2") + mod("BIFF2", "biff2");
+  const Install cases[] = {
+      {"UTF-8", saved(kReadMe, As::Utf8, "\n"), {4, 5, 6}, typed(h, "BANSHEE")},
+      {"UTF-8 with its mark", saved(kReadMe, As::Utf8Bom), {4, 5, 6}, typed(h, "BANSHEE")},
+      {"UTF-16 LE", saved(kReadMe, As::Utf16Le), {4, 5, 6}, typed(h, "BANSHEE")},
+      {"UTF-16 BE, CR line ends", saved(kReadMe, As::Utf16Be, "\r"), {4, 5, 6}, typed(h, "BANSHEE")},
+      {"Windows-1251", saved(kReadMe, As::Windows1251), {4, 5, 6}, typed(h, "BANSHEE")},
+      {"a pack, no choice made", saved(pack), {0, 0, 0}, {}},
+      {"a pack, one taken", saved(pack), {7, 8, 9}, typed(h, "BANSHEE2"), "banshee2", false, "BANSHEE2"},
+      {"another slot's, a boat's",
+       saved(mod("SQ2", "sq2", "boat")),
+       {2, 3, 4},
+       typed(h, "SQ2", "boat"),
+       {},
+       {},
+       "SQ2",
+       "boat"},
+      {"a value short",
+       saved(mod("BANSHEE", "banshee", "car", shortH)),
+       {2, 3, 4},
+       typed(shortH, "BANSHEE"),
+       {},
+       true},
+      {"a word for a number",
+       saved(mod("BANSHEE", "banshee", "car", wordH)),
+       {2, 3, 4},
+       typed(wordH, "BANSHEE"),
+       {},
+       true},
+      {"a handling line only", saved("BANSHEE " + h), {1, 0, 0}, {h, "", ""}},
+  };
+  for (const Install& c : cases) {
+    SCOPED_TRACE(c.name);
+    Game byRows(FLEETWICK_SOURCE_DIR "/data");
+    byRows.start(), byRows.lookUp("BANSHEE");
+    for (FileKind k : kFileKinds)
+      EXPECT_EQ(c.typed[indexOf(k)].empty() ? "" : byRows.write(k, cp1251::fromUtf8(c.typed[indexOf(k)])),
+                "");
+    Game byInstall(FLEETWICK_SOURCE_DIR "/data"); // the current folder from here on
+    byInstall.start(), byInstall.lookUp("BANSHEE");
+    const Outcome o = install(byInstall, c.bytes, c.take);
+    EXPECT_EQ(o.refused, Reason::Unspecified);
+    EXPECT_EQ(o.lines, c.lines);
+    EXPECT_EQ(o.errors, c.errors);
+    EXPECT_EQ(o.replaced, c.replaced);
+    EXPECT_EQ(o.foreign, c.foreign);
+    EXPECT_EQ(byInstall.files(), byRows.files());
+  }
+}
+
+TEST(ModText, refusesBadInputAndChangesNothing) {
+  const std::pair<std::string, Reason> cases[] = {
+      {"BANSHEE " + kHandling + " \xE2\x9C\x93", Reason::NotInCodePage}, // ✓
+      {saved("Banshee GT 1.3, 4 МБ\n1. Замените модели.\n"), Reason::NoModLines},
+      {std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16), Reason::NotText},
+      {std::string("\xFF\xFE\x00\xD8", 4), Reason::NotText}, // a surrogate alone
+      {"\xEF\xBB\xBF \r\n", Reason::EmptyText},
+      {std::string(text::kLargest + 1, 'a'), Reason::TextTooLarge},
+  };
+  Game game(FLEETWICK_SOURCE_DIR "/data");
+  game.start(), game.lookUp("BANSHEE");
+  const auto before = game.files();
+  for (const auto& [bytes, reason] : cases)
+    EXPECT_EQ(install(game, bytes).refused, reason) << bytes.substr(0, 20);
+  EXPECT_EQ(game.files(), before);
+}
+
+TEST(ModText, refusesAFilePastTheLimitAndWhatIsNoFileBeforeReadingThem) {
+  TempFolder folder;
+  folder.write("big.txt", std::string(text::kLargest + 1, 'a'));
+  for (auto [name, reason] : {std::pair{"big.txt", Reason::TextTooLarge},
+                              {"", Reason::NotAFile},
+                              {"none.txt", Reason::CannotOpen}}) {
+    Reason refused = Reason::Unspecified;
+    try {
+      text::readFile(FilePath::chosenByUser(folder.at(name)));
+    } catch (const Error& e) {
+      refused = e.reason();
+    }
+    EXPECT_EQ(refused, reason) << name;
+  }
+}
