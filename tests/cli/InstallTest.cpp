@@ -47,16 +47,11 @@ TEST(CliInstall, takesTheLinesOfAReadMeAndSaysWhichOrWhyNot) {
            log,
        "handling.dat:230: error: 35 values where 36 belong\n", true},
       {"install CONTENDER slot.txt --dry-run", 0,
-       "handling.dat: slot.txt:3: BANSHEE2, a mod written for another vehicle\nvehicles.ide: CONTENDER has "
-       "no line "
-       "of it to replace; it is left as it is.\n",
+       "handling.dat: slot.txt:3: BANSHEE2, a mod written for another vehicle\n"
+       "vehicles.ide: CONTENDER has no line of it to replace; it is left as it is.\n",
        "", false},
-      {"install BANSHEE big.txt", 1, "",
-       "big.txt is larger than 16 MiB, which no mod's read-me is: nothing was read.\n", false},
-      {"install BANSHEE - <big.txt", 1, "",
+      {"install BANSHEE - </dev/zero", 1, "",
        "standard input is larger than 16 MiB, which no mod's read-me is: nothing was read.\n", false},
-      {"install BANSHEE backup", 1, "",
-       "backup is no file (a folder, a pipe or a device): give the path of the mod's read-me.\n", false},
       {"install BANSHEE", 2, "", "fleetwick-cli: missing TEXT_FILE\n\nusage: ", false},
   };
   for (const auto& c : cases) {
@@ -64,7 +59,6 @@ TEST(CliInstall, takesTheLinesOfAReadMeAndSaysWhichOrWhyNot) {
     game.folder.write("slot.txt", "Версия 1.3\n" + mod("BANSHEE2", "banshee2"));
     game.folder.write("pack.txt", pack);
     game.folder.write("short.txt", "BANSHEE " + kHandling.substr(0, kHandling.rfind(' ')));
-    game.folder.write("big.txt", std::string((16 << 20) + 1, 'a'));
     const auto before = game.undated();
     const Cli r = cli({"-C", game.folder.str()}, c.command);
     EXPECT_EQ(r.code, c.code) << c.command;
