@@ -2,7 +2,8 @@
 """Fleetwick's performance in one run, on the stock files and on generated game folders of 400,
 100,000 and 1,000,000 lines per file: start-up to the first shown main window and peak memory
 beside a minimal Qt Widgets window, then a whole lookup, the write path beside a copy of the data
-file, a restore, the check of the three files beside reading them, and an input row's verdict. Usage: bench/report.py BUILD_DIR [RUNS]   (BUILD_DIR configured with
+file, a restore, the check of the three files beside reading them, an input row's verdict, and a
+mod's lines picked out of a 10 MiB read-me. Usage: bench/report.py BUILD_DIR [RUNS]   (BUILD_DIR configured with
 -DCMAKE_BUILD_TYPE=Release -DFLEETWICK_BENCH=ON)"""
 import json, os, shutil, statistics, subprocess, sys, tempfile, time
 
