@@ -42,22 +42,41 @@ Fit fitOf(const Field& f, std::string_view own) {
   }
 }
 
-Section sectionOf(FileKind k, const LineBuffer& lines, std::int64_t index) {
+// The section the line at `index` stands in, and the section's first line.
+std::pair<Section, std::int64_t> sectionOf(FileKind k, const LineBuffer& lines, std::int64_t index) {
   for (std::int64_t i = index; i-- > 0;)
-    if (auto begun = sectionBegunBy(k, lines.at(i))) return *begun;
-  return firstSection(k);
+    if (auto begun = sectionBegunBy(k, lines.at(i))) return {*begun, i + 1};
+  return {firstSection(k), 0};
 }
 
-// The vehicle's own line in the game folder, as the row's check judges a line by it: the
-// documented layout of its section where it has that layout, else its own values.
+// The nearest line of the section with content, before the line at `index` or else after it.
+std::string_view neighbour(FileKind k, const LineBuffer& lines, std::int64_t index, std::int64_t first) {
+  for (std::int64_t i = index; i-- > first;)
+    if (const std::string_view text = content(k, lines.at(i)); !text.empty()) return text;
+  for (std::int64_t i = index + 1;
+       i < static_cast<std::int64_t>(lines.size()) && !sectionBegunBy(k, lines.at(i)); ++i)
+    if (const std::string_view text = content(k, lines.at(i)); !text.empty()) return text;
+  return {};
+}
+
+// The vehicle's line in the game folder as the row's check takes it for a reference: the
+// documented layout of its section where the line has that layout, or where a write broke the line,
+// its nearest line of the section has it; else the line's own values.
 Shape shapeOf(const MainState& s, FileKind k) {
   const DataFileState& f = s.file(k);
   const std::int64_t index = toInteger(f.lineIndex);
-  const Layout* layout = layoutOf(sectionOf(k, f.lines, index));
+  const auto [section, first] = sectionOf(k, f.lines, index);
+  const Layout* layout = layoutOf(section);
+  const bool blanks = blankSeparated(k);
   Shape shape{k, 0, {}};
   if (layout && layout->group) return shape;
+  std::string_view reference = content(k, f.lines.at(index));
+  if (const std::string_view near = neighbour(k, f.lines, index, first);
+      layout && fieldCount(reference, blanks) != layout->fields.size() &&
+      fieldCount(near, blanks) == layout->fields.size())
+    reference = near;
   std::vector<std::string_view> own;
-  Fields fields(content(k, f.lines.at(index)), blankSeparated(k));
+  Fields fields(reference, blanks);
   for (std::string_view v; fields.next(v);)
     own.push_back(v);
   shape.fields = own.size();

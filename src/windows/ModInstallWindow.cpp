@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 
 #include <algorithm>
@@ -96,6 +97,8 @@ ModInstallWindow::ModInstallWindow(fw::MainState& main, fw::Dialogs& dialogs, fw
   writeAll_ = placed(new QPushButton(u("Записать всё")), this, "writeAll", {508, 446, 124, 25});
   fw::placeWindow(this, {640, 480}, fw::SizeOf::Client, std::nullopt);
 
+  // Escape closes it, as it closes a dialog.
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
   connect(text_, &QPlainTextEdit::textChanged, this, [this] { read(); });
   connect(open, &QPushButton::clicked, this, [this] { openFile(); });
   connect(fill_, &QPushButton::clicked, this, [this] { fillRows(); });
