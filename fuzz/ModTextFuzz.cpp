@@ -18,24 +18,6 @@ void require(bool holds) {
   if (!holds) std::abort();
 }
 
-// The text's lines in Windows-1251, a character the code page lacks as '?', as the reader's lines
-// stand for them.
-std::vector<std::string> linesOf(std::u16string_view text) {
-  std::vector<std::string> lines(1);
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == u'\r' || text[i] == u'\n') {
-      i += text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n';
-      lines.emplace_back();
-    } else {
-      const bool pair = text[i] >= 0xD800 && text[i] < 0xDC00 && i + 1 < text.size() &&
-                        text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000;
-      lines.back() += cp1251::byteOf(text[i]).value_or('?');
-      i += pair;
-    }
-  }
-  return lines;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -60,12 +42,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   } catch (const Error&) {
     return 0;
   }
-  const std::vector<std::string> lines = linesOf(text);
+  // The text's lines as the reader's lines stand for them: Windows-1251, a character (a surrogate
+  // pair too) that the code page lacks as '?'.
+  std::string bytes;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    bytes += cp1251::byteOf(text[i]).value_or('?');
+    if (text[i] >= 0xD800 && text[i] < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+        text[i + 1] < 0xE000)
+      ++i;
+  }
+  const LineBuffer lines = LineBuffer::fromBytes(bytes);
   for (const form::ModFile& f : r) {
     require(f.open || f.lines.empty());
     for (const form::ModLine& l : f.lines) {
       require(l.line >= 1 && static_cast<std::size_t>(l.line) <= lines.size());
-      const std::string& line = lines[static_cast<std::size_t>(l.line - 1)];
+      const std::string_view line = lines.at(l.line - 1);
       require(line.find(l.name) != line.npos && line.find(l.values) != line.npos);
     }
     if (!f.lines.empty()) form::valuesOf(game->s, r), form::linesNamed(r, f.lines.back().name);

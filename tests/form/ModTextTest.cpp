@@ -47,10 +47,11 @@ struct Outcome {
   std::string foreign = "";            // a vehicles.ide type of another category
 };
 
-Outcome install(Game& game, const std::string& bytes, const char* take) {
+Outcome install(Game& game, const std::string& file, const char* take) {
   Outcome out;
   try {
-    form::ModReading r = form::readMod(game.s, text::decode(bytes).text);
+    form::ModReading r =
+        form::readMod(game.s, text::decode(text::readFile(FilePath::chosenByUser(file))).text);
     for (FileKind k : kFileKinds) {
       form::ModFile& f = r[indexOf(k)];
       if (take) f.taken = form::linesNamed(r, take)[indexOf(k)];
@@ -78,7 +79,8 @@ TEST(ModText, readsEachReadMeAsPlayersSaveItAndWritesWhatTheRowsOksWrite) {
     std::string bytes;
     std::array<std::string, 3> typed; // what a player types into the rows for the same files; "": nothing
     Outcome expected;
-    const char* take = nullptr; // the vehicle of a pack picked
+    const char* take = nullptr;      // the vehicle of a pack picked
+    const char* file = "readme.txt"; // where the read-me is read from
   } cases[] = {
       {"UTF-8", saved(kReadMe, As::Utf8, "\n"), typed(h, "BANSHEE"), {{}, {4, 5, 6}}},
       {"UTF-8 with its mark", saved(kReadMe, As::Utf8Bom), typed(h, "BANSHEE"), {{}, {4, 5, 6}}},
@@ -110,7 +112,10 @@ TEST(ModText, readsEachReadMeAsPlayersSaveItAndWritesWhatTheRowsOksWrite) {
       {"a surrogate alone", std::string("\xFF\xFE\x00\xD8", 4), {}, {Reason::NotText}},
       {"only blanks", "\xEF\xBB\xBF \r\n", {}, {Reason::EmptyText}},
       {"past the limit", std::string(text::kLargest + 1, 'a'), {}, {Reason::TextTooLarge}},
+      {"a folder", "", {}, {Reason::NotAFile}, nullptr, ""},
+      {"no file", "", {}, {Reason::CannotOpen}, nullptr, "none.txt"},
   };
+  TempFolder texts;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     Game byRows(FLEETWICK_SOURCE_DIR "/data");
@@ -120,28 +125,13 @@ TEST(ModText, readsEachReadMeAsPlayersSaveItAndWritesWhatTheRowsOksWrite) {
                 "");
     Game byInstall(FLEETWICK_SOURCE_DIR "/data"); // the current folder from here on
     byInstall.start(), byInstall.lookUp("BANSHEE");
-    const Outcome o = install(byInstall, c.bytes, c.take);
+    texts.write("readme.txt", c.bytes);
+    const Outcome o = install(byInstall, texts.at(c.file), c.take);
     EXPECT_EQ(o.refused, c.expected.refused);
     EXPECT_EQ(o.lines, c.expected.lines);
     EXPECT_EQ(o.errors, c.expected.errors);
     EXPECT_EQ(o.replaced, c.expected.replaced);
     EXPECT_EQ(o.foreign, c.expected.foreign);
     EXPECT_EQ(byInstall.files(), byRows.files());
-  }
-}
-
-TEST(ModText, refusesAFilePastTheLimitAndWhatIsNoFileBeforeReadingThem) {
-  TempFolder folder;
-  folder.write("big.txt", std::string(text::kLargest + 1, 'a'));
-  for (auto [name, reason] : {std::pair{"big.txt", Reason::TextTooLarge},
-                              {"", Reason::NotAFile},
-                              {"none.txt", Reason::CannotOpen}}) {
-    Reason refused = Reason::Unspecified;
-    try {
-      text::readFile(FilePath::chosenByUser(folder.at(name)));
-    } catch (const Error& e) {
-      refused = e.reason();
-    }
-    EXPECT_EQ(refused, reason) << name;
   }
 }
