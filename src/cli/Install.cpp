@@ -19,16 +19,6 @@ using form::Taken;
 
 std::string u8(std::string_view bytes) { return cp1251::toUtf8(bytes); }
 
-std::string utf8Of(char32_t c) {
-  if (c < 0x80) return std::string(1, static_cast<char>(c));
-  static constexpr unsigned kLead[] = {0, 0xC0, 0xE0, 0xF0};
-  const int extra = c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
-  std::string out(1, static_cast<char>(kLead[extra] | (c >> (6 * extra))));
-  for (int i = extra; i-- > 0;)
-    out.push_back(static_cast<char>(0x80 | ((c >> (6 * i)) & 0x3F)));
-  return out;
-}
-
 // The text's bytes and their decoding, with the user told in words what stopped it.
 std::u16string readText(const std::string& file, const std::string& shown) {
   try {
@@ -219,7 +209,7 @@ void install(const Arguments& a) {
     try {
       plans = planInstall(s, r, values);
     } catch (const LacksCharacter& e) {
-      const std::string c = utf8Of(e.character), name = codePointName(e.character);
+      const std::string c = text::utf8Of(e.character), name = codePointName(e.character);
       throw Failure(say(shown + ":" + std::to_string(e.line) + ": " + c + " (" + name +
                             ") is no character of Windows-1251, which the game's files are written in: "
                             "nothing was written.",

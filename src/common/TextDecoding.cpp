@@ -113,4 +113,14 @@ std::optional<char32_t> nextUtf8(std::string_view text, std::size_t& at) {
   return c;
 }
 
+std::string utf8Of(char32_t c) {
+  if (c < 0x80) return std::string(1, static_cast<char>(c));
+  static constexpr unsigned kLead[] = {0, 0xC0, 0xE0, 0xF0};
+  const int extra = c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
+  std::string out(1, static_cast<char>(kLead[extra] | (c >> (6 * extra))));
+  for (int i = extra; i-- > 0;)
+    out.push_back(static_cast<char>(0x80 | ((c >> (6 * i)) & 0x3F)));
+  return out;
+}
+
 } // namespace fw::text

@@ -35,5 +35,7 @@ std::string readStandardInput();
 // the bytes are malformed (overlong forms and surrogates too, so that no two byte strings stand
 // for one text).
 std::optional<char32_t> nextUtf8(std::string_view text, std::size_t& at);
+// One code point in UTF-8.
+std::string utf8Of(char32_t c);
 
 } // namespace fw::text

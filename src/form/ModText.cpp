@@ -61,7 +61,8 @@ std::string_view neighbour(FileKind k, const LineBuffer& lines, std::int64_t ind
 
 // The vehicle's line in the game folder as the row's check takes it for a reference: the
 // documented layout of its section where the line has that layout, or where a write broke the line,
-// its nearest line of the section has it; else the line's own values.
+// its nearest line of the section has it; else the line's own values, a number where it has a
+// number and a word where it has a word.
 Shape shapeOf(const MainState& s, FileKind k) {
   const DataFileState& f = s.file(k);
   const std::int64_t index = toInteger(f.lineIndex);
@@ -84,7 +85,7 @@ Shape shapeOf(const MainState& s, FileKind k) {
   for (std::size_t i = 1; i < own.size(); ++i)
     shape.fits.push_back(documented        ? fitOf(layout->fields[i], own[i])
                          : decimal(own[i]) ? Fit::Number
-                                           : Fit::Any);
+                                           : Fit::Word);
   return shape;
 }
 
