@@ -37,7 +37,8 @@ enum class Taken {
 
 struct ModFile {
   bool open = false;     // the vehicle's row of this file is open: the only files looked into
-  std::size_t shape = 0; // the values the vehicle's own line has; 0 where colour combinations make it free
+  std::size_t shape = 0; // the fields of a line of the file for the vehicle, its name among them; 0
+                         // where colour combinations make their number free
   std::vector<ModLine> lines;
   Taken why = Taken::None;
   std::optional<std::size_t> taken; // into lines; unset for a choice not yet made
