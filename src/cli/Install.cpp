@@ -78,7 +78,7 @@ void take(form::ModReading& r, const Arguments& a, const std::string& shown) {
     if (f.why != Taken::Choice) continue;
     choices += std::string("\n  ") + kindInfo(k).fileName + ":";
     for (const ModLine& l : f.lines)
-      choices += " " + where(shown, l);
+      (choices += ' ') += where(shown, l);
   }
   if (!a.take) {
     if (choices.empty()) return;

@@ -12,10 +12,10 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QSignalBlocker>
 
 #include <algorithm>
@@ -97,8 +97,6 @@ ModInstallWindow::ModInstallWindow(fw::MainState& main, fw::Dialogs& dialogs, fw
   writeAll_ = placed(new QPushButton(u("Записать всё")), this, "writeAll", {508, 446, 124, 25});
   fw::placeWindow(this, {640, 480}, fw::SizeOf::Client, std::nullopt);
 
-  // Escape closes it, as it closes a dialog.
-  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
   connect(text_, &QPlainTextEdit::textChanged, this, [this] { read(); });
   connect(open, &QPushButton::clicked, this, [this] { openFile(); });
   connect(fill_, &QPushButton::clicked, this, [this] { fillRows(); });
@@ -112,6 +110,14 @@ void ModInstallWindow::showInFront() {
   show();
   raise();
   activateWindow();
+}
+
+// Escape closes it, as it closes a dialog: the key that no control of it takes comes here.
+void ModInstallWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape)
+    close();
+  else
+    QWidget::keyPressEvent(event);
 }
 
 void ModInstallWindow::follow() {
@@ -227,21 +233,29 @@ void ModInstallWindow::openFile() {
   });
 }
 
-// The rows take the values as if typed; their OKs write them.
+// The rows take the values as if typed; their OKs write them. Done, the window gives way to the main
+// window, where the rows, or the log of the write, show what happened; it keeps the text for the
+// next vehicle of a pack.
 void ModInstallWindow::fillRows() {
   if (!reading_) return;
-  run_(this, [this] {
+  bool done = false;
+  run_(this, [this, &done] {
     const fw::form::ModValues v = fw::form::valuesOf(main_, *reading_);
     fw::planInstall(main_, *reading_, v); // refuses what a row could not take
     for (FileKind k : fw::kFileKinds)
       if (v.values[fw::indexOf(k)]) main_.file(k).input.text = *v.values[fw::indexOf(k)];
+    done = true;
   });
+  if (done) close();
 }
 
 void ModInstallWindow::writeAll() {
   if (!reading_) return;
-  run_(this, [this] {
+  bool done = false;
+  run_(this, [this, &done] {
     const fw::form::ModValues v = fw::form::valuesOf(main_, *reading_);
     fw::writeAll(main_, fw::planInstall(main_, *reading_, v), false, services_);
+    done = true;
   });
+  if (done) close();
 }

@@ -16,6 +16,7 @@
 #include <string>
 
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -39,6 +40,9 @@ public:
   void showInFront();
   // Reads the text again when the looked-up vehicle or its lines have changed since it was read.
   void follow();
+
+protected:
+  void keyPressEvent(QKeyEvent* event) override;
 
 private:
   void read();

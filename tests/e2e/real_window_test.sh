@@ -134,8 +134,9 @@ steps() {
   xclip -selection clipboard -i "$readme" || fail "cannot put the read-me on the clipboard"
   click 8 36 624 260 # the text field, the read-me pasted into it
   keys ctrl+v
-  click 508 446 124 25 # "Записать всё"
-  keys Escape
+  click 508 446 124 25 # "Записать всё", which then closes the window
+  mod_gone() { ! find_window '^Установка мода$'; }
+  wait_for 20 mod_gone || fail "the mod install window stayed open after \"Записать всё\""
   window=$main top=$menu
   click 8 120 513 169                    # Memo4, the log: all of it to the clipboard
   keys ctrl+a ctrl+c

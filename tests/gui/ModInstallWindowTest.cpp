@@ -35,13 +35,16 @@ TEST_F(WindowTest, installsAPastedReadMeIntoTheRowsOrTheFiles) {
                          QString()}));
   const std::string handling = game.read("common/data/handling.dat");
   click("fillRows");
+  EXPECT_FALSE(widget("ModInstallWindow")->isVisible()) << "it gives way to the rows";
   EXPECT_EQ(texts({"Edit2", "Edit3", "Edit4"}),
             (QStringList{QStringLiteral("9.0 8.0 7"), QStringLiteral("car"), QStringLiteral("1,0")}));
   game.makeReadOnly("common/data/carcols.dat");
+  menu("installMod");
   click("writeAll");
   EXPECT_EQ(dialogs.errors, QStringList{QString::fromStdString("Cannot create file " + game.str() +
                                                                "//common//data//carcols.dat.")});
   EXPECT_EQ(game.read("common/data/handling.dat"), handling) << "all or nothing";
+  EXPECT_TRUE(widget("ModInstallWindow")->isVisible()) << "kept open after an error";
   std::filesystem::permissions(game.path("common/data/carcols.dat"), std::filesystem::perms::owner_write,
                                std::filesystem::perm_options::add);
   menu("viewCarcols");
@@ -53,6 +56,6 @@ TEST_F(WindowTest, installsAPastedReadMeIntoTheRowsOrTheFiles) {
       "handling_ADMIRAL_1.hb создана...\nhandling.dat записан...\nРезервная копия vehicles_ADMIRAL_1.hb "
       "создана...\n"
       "vehicles.ide записан...\nРезервная копия carcols_ADMIRAL_1.hb создана...\ncarcols.dat записан...")));
-  widget("ModInstallWindow")->close();
+  EXPECT_FALSE(widget("ModInstallWindow")->isVisible());
   windows->viewers[2]->close();
 }
