@@ -181,7 +181,7 @@ void choose(ModFile& f) {
     f.why = Taken::Vehicle, f.taken = static_cast<std::size_t>(named - f.lines.begin());
   else if (f.lines.size() == 1)
     f.why = Taken::Only, f.taken = 0;
-  else if (f.lines.size() > 1)
+  else if (!f.lines.empty())
     f.why = Taken::Choice;
 }
 

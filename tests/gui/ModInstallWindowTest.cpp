@@ -14,6 +14,18 @@ TEST_F(WindowTest, installsAPastedReadMeIntoTheRowsOrTheFiles) {
   EXPECT_FALSE(widget<QAction>("installMod")->isEnabled()) << "no vehicle looked up";
   click("Button1");
   menu("installMod");
+  std::string utf16 = "\xFF\xFE";
+  for (char c : std::string("ADMIRAL 9.0 8.0 7"))
+    utf16 += {c, '\0'};
+  game.write("mod.txt", utf16);
+  const QString opened = QString::fromStdString(game.at("mod.txt")),
+                none = QString::fromStdString(game.at("no.txt"));
+  dialogs.answers = {opened, none};
+  click("openFile");
+  EXPECT_EQ(text("modText"), QStringLiteral("ADMIRAL 9.0 8.0 7"));
+  click("openFile");
+  EXPECT_EQ(dialogs.offered.last(), opened + QStringLiteral("|Текстовые файлы (*.txt);;Все файлы (*)"));
+  EXPECT_EQ(dialogs.errors, QStringList{QStringLiteral("Cannot open file ") + none + QLatin1Char('.')});
   const auto paste = [&](const char* text) {
     widget<QPlainTextEdit>("modText")->selectAll();
     QApplication::clipboard()->setText(QString::fromUtf8(text));
@@ -24,6 +36,7 @@ TEST_F(WindowTest, installsAPastedReadMeIntoTheRowsOrTheFiles) {
   EXPECT_EQ(seen("modHandlingChoice modHandlingLine writeAll fillRows"),
             "modHandlingChoice modHandlingLine! writeAll- fillRows-");
   widget<QComboBox>("modHandlingChoice")->setCurrentIndex(1); // the others follow
+  EXPECT_EQ(widget("modCarcolsVerdict")->palette().color(QPalette::WindowText), QColor(Qt::red));
   EXPECT_EQ(widget("modCarcolsVerdict")->toolTip(),
             QStringLiteral("Ошибка: поле 2: цвета 7 нет в таблице из 2 цветов (и ещё 1)"));
   EXPECT_EQ(texts({"modVehiclesChoice", "modCarcolsLine"}),
@@ -41,8 +54,8 @@ TEST_F(WindowTest, installsAPastedReadMeIntoTheRowsOrTheFiles) {
   game.makeReadOnly("common/data/carcols.dat");
   menu("installMod");
   click("writeAll");
-  EXPECT_EQ(dialogs.errors, QStringList{QString::fromStdString("Cannot create file " + game.str() +
-                                                               "//common//data//carcols.dat.")});
+  EXPECT_EQ(dialogs.errors.last(),
+            QString::fromStdString("Cannot create file " + game.str() + "//common//data//carcols.dat."));
   EXPECT_EQ(game.read("common/data/handling.dat"), handling) << "all or nothing";
   EXPECT_TRUE(widget("ModInstallWindow")->isVisible()) << "kept open after an error";
   std::filesystem::permissions(game.path("common/data/carcols.dat"), std::filesystem::perms::owner_write,
