@@ -111,6 +111,10 @@ TEST(ModText, readsEachReadMeAsPlayersSaveItAndWritesWhatTheRowsOksWrite) {
        {h, "car, INFERNUS, X" + kColumns, ""},
        {{}, {1, 2, 0}}},
       {"a character Windows-1251 lacks", "BANSHEE " + h + " \u2713", {}, {Reason::NotInCodePage, {1, 0, 0}}},
+      {"one after the surrogates",
+       saved("BANSHEE " + h + " ", As::Utf16Le) + std::string("\0\xE0", 2),
+       {},
+       {Reason::NotInCodePage, {1, 0, 0}}}, // U+E000
       {"no line", saved("Banshee GT 1.3, 4 МБ\n1. Замените модели.\n"), {}, {Reason::NoModLines}},
       {"a picture", std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16), {}, {Reason::NotText}},
       {"a surrogate alone", std::string("\xFF\xFE\x00\xD8", 4), {}, {Reason::NotText}},

@@ -31,6 +31,8 @@ TEST_F(WindowTest, installsAPastedReadMeIntoTheRowsOrTheFiles) {
     QApplication::clipboard()->setText(QString::fromUtf8(text));
     QTest::keyClick(widget("modText"), Qt::Key_V, Qt::ControlModifier);
   };
+  paste("Мод, версия 1.3\n");
+  EXPECT_EQ(text("modNotes").left(31), QStringLiteral("В тексте нет строки для ADMIRAL"));
   paste("Пак, версия 2\n BIFF2 1 2 3\nADMIRAL2 4 5 6\n\tbiff2, biff2, car\nadmiral2, admiral2, "
         "car\nadmiral2, 7,7\n");
   EXPECT_EQ(seen("modHandlingChoice modHandlingLine writeAll fillRows"),
