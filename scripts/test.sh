@@ -42,6 +42,17 @@ if ! TMPDIR=$fuzz_tmp "$fuzz_build/fuzz_flows" -max_total_time=60 -artifact_pref
   exit 1
 fi
 tail -n 1 "$fuzz_build/fuzz.log"
+# A mod's text of any bytes, for twenty seconds, from a read-me of BANSHEE's stock lines (the first
+# byte picks the vehicle).
+mkdir -p "$fuzz_build/mod-corpus"
+{ printf '\0'; grep -a -h -E '^(BANSHEE |banshee,)' "$root"/data/{handling.dat,vehicles.ide,carcols.dat}; } \
+  >"$fuzz_build/mod-corpus/banshee"
+if ! TMPDIR=$fuzz_tmp "$fuzz_build/fuzz_mod_text" -max_total_time=20 -timeout=5 -artifact_prefix="$fuzz_build/" \
+  "$fuzz_build/mod-corpus" >"$fuzz_build/fuzz-mod.log" 2>&1; then
+  tail -n 60 "$fuzz_build/fuzz-mod.log" >&2
+  exit 1
+fi
+tail -n 1 "$fuzz_build/fuzz-mod.log"
 
 # As a packager builds it: optimised, default options, tests on. Optimisers warn about other things
 # than a debug build does, and warnings are errors.

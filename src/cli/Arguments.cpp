@@ -27,13 +27,17 @@ banshee); `fleetwick-cli list` lists them.
   reset VEHICLE [--handling] [--vehicles] [--carcols] [--dry-run]
                              put the vehicle's stock lines back in the named files (all three
                              without an option), each backed up first as a write backs it up
+  install VEHICLE TEXT_FILE [--take NAME] [--dry-run] [--force]
+                             install a mod from its read-me (- reads standard input): its lines
+                             for the three files are found, checked and written as replace
+                             writes them; --take NAME picks one vehicle's lines from a pack
 
 VALUES are the new line's values without the names the program writes itself, in quotes:
   --handling "1450.0 1.7 85 ..."     handling.dat's line without its identifier (BANSHEE)
   --vehicles "car, BANSHEE, ..."     vehicles.ide's line without the model name and the texture
                                      dictionary (banshee, banshee,)
   --carcols "45,0, 149,149"          carcols.dat's line without the model name (banshee,)
-A mod's read-me holds whole lines: `fleetwick-cli install VEHICLE readme.txt` takes them from it.
+A mod's read-me holds whole lines: install takes them from it, or from standard input.
 A line the game cannot load is refused and nothing is written: --dry-run shows the line that would
 be written and what is wrong with it; --force writes it anyway, for a line you know the game takes.
 
@@ -63,13 +67,17 @@ banshee); `fleetwick-cli list` покажет их все.
   reset МАШИНА [--handling] [--vehicles] [--carcols] [--dry-run]
                              вернуть стандартные строки машины в названные файлы (во все три, если
                              файлы не названы), сперва сохранив резервные копии, как при записи
+  install МАШИНА ФАЙЛ [--take ИМЯ] [--dry-run] [--force]
+                             установить мод по его read-me (- читает стандартный ввод): строки
+                             для трёх файлов находятся, проверяются и пишутся, как пишет replace;
+                             --take ИМЯ выбирает строки одной машины из набора
 
 ЗНАЧЕНИЯ — значения новой строки без названий, которые программа пишет сама, в кавычках:
   --handling "1450.0 1.7 85 ..."     строка handling.dat без идентификатора (BANSHEE)
   --vehicles "car, BANSHEE, ..."     строка vehicles.ide без названия модели и словаря текстур
                                      (banshee, banshee,)
   --carcols "45,0, 149,149"          строка carcols.dat без названия модели (banshee,)
-В описании мода строки целиком: `fleetwick-cli install МАШИНА readme.txt` возьмёт их оттуда.
+В read-me мода строки целиком: install возьмёт их оттуда или со стандартного ввода.
 Строку, которую игра не загрузит, программа не пишет: --dry-run покажет, какая строка была бы
 записана и что в ней не так; --force запишет её всё равно, если вы знаете, что игра её примет.
 
@@ -85,13 +93,13 @@ banshee); `fleetwick-cli list` покажет их все.
 namespace {
 
 // kFiles: --handling, --vehicles and --carcols name files and take no values.
-enum Allowed : unsigned { kNone = 0, kValues = 1, kDryRun = 2, kForce = 4, kFiles = 8 };
+enum Allowed : unsigned { kNone = 0, kValues = 1, kDryRun = 2, kForce = 4, kFiles = 8, kTake = 16 };
 
 struct CommandForm {
   Command command;
   std::size_t least, most; // operands
   unsigned options;
-  const char *operand, *operandRu; // what the operand is, for a usage error
+  const char *operand, *operandRu; // what the operands are, by blanks, for a usage error
 };
 
 const std::map<std::string, CommandForm, std::less<>> kCommands = {
@@ -102,10 +110,22 @@ const std::map<std::string, CommandForm, std::less<>> kCommands = {
     {"restore", {Command::Restore, 1, 1, kNone, "BACKUP_NAME", "ИМЕНИ_КОПИИ"}},
     {"check", {Command::Check, 0, 0, kNone, "", ""}},
     {"status", {Command::Status, 0, 0, kNone, "", ""}},
-    {"reset", {Command::Reset, 1, 1, kFiles | kDryRun, "VEHICLE", "МАШИНЫ"}}};
+    {"reset", {Command::Reset, 1, 1, kFiles | kDryRun, "VEHICLE", "МАШИНЫ"}},
+    {"install", {Command::Install, 2, 2, kTake | kDryRun | kForce, "VEHICLE TEXT_FILE", "МАШИНЫ ФАЙЛА"}}};
 
 const std::map<std::string, FileKind, std::less<>> kValueOptions = {
     {"--handling", FileKind::Handling}, {"--vehicles", FileKind::Vehicles}, {"--carcols", FileKind::Carcols}};
+
+// The operands' names from the first one not given on.
+std::string missing(std::string_view names, std::size_t given, std::string_view and_) {
+  std::string out;
+  for (std::size_t at = 0, n = 0; at <= names.size(); ++n) {
+    const std::size_t end = std::min(names.find(' ', at), names.size());
+    if (n >= given) out += std::string(out.empty() ? "" : and_) + std::string(names.substr(at, end - at));
+    at = end + 1;
+  }
+  return out;
+}
 
 bool isHelp(const std::string& arg) { return arg == "--help" || arg == "-h"; }
 
@@ -189,6 +209,12 @@ Arguments parseArguments(std::span<const std::string> args) {
       inlineValue = word.substr(eq + 1);
       word.resize(eq);
     }
+    if (word == "--take") {
+      if (a.take) throw UsageError(say("--take given twice", "--take указан дважды"));
+      a.take = inlineValue ? *inlineValue : next("NAME", "ИМЕНИ");
+      given |= kTake;
+      continue;
+    }
     if ((word == "--dry-run" || word == "--force") && !inlineValue) {
       (word == "--force" ? a.force : a.dryRun) = true;
       given |= word == "--force" ? kForce : kDryRun;
@@ -209,10 +235,12 @@ Arguments parseArguments(std::span<const std::string> args) {
   }
   if (!form) throw UsageError(say("missing COMMAND", "нет команды"));
   if (operands.size() < form->least)
-    throw UsageError(say(std::string("missing ") + form->operand, std::string("нет ") + form->operandRu));
+    throw UsageError(say("missing " + missing(form->operand, operands.size(), " "),
+                         "нет " + missing(form->operandRu, operands.size(), " и ")));
   if (operands.size() > form->most) throw unexpected(operands[form->most], given & kValues);
   if (const unsigned stray = given & ~form->options) {
     const std::string option = stray & kValues   ? "--handling, --vehicles, --carcols"
+                               : stray & kTake   ? "--take"
                                : stray & kDryRun ? "--dry-run"
                                                  : "--force";
     throw UsageError(
@@ -222,6 +250,7 @@ Arguments parseArguments(std::span<const std::string> args) {
     throw UsageError(say("replace needs --handling, --vehicles or --carcols",
                          "replace нужен --handling, --vehicles или --carcols"));
   if (!operands.empty()) a.operand = operands[0];
+  if (operands.size() > 1) a.textFile = operands[1];
   return a;
 }
 

@@ -12,7 +12,7 @@
 
 namespace fw::cli {
 
-enum class Command { Help, Version, List, Show, Replace, Backups, Restore, Check, Status, Reset };
+enum class Command { Help, Version, List, Show, Replace, Backups, Restore, Check, Status, Reset, Install };
 
 struct Arguments {
   Command command = Command::Help;
@@ -21,7 +21,9 @@ struct Arguments {
   std::array<std::optional<std::string>, 3> values; // per FileKind, as given (UTF-8)
   std::array<bool, 3> files{};                      // reset: the files named, per FileKind
   bool dryRun = false;
-  bool force = false; // write values that hold errors
+  bool force = false;              // write values that hold errors
+  std::string textFile;            // install: the mod's read-me, "-" for standard input
+  std::optional<std::string> take; // install: the vehicle of a pack whose lines are taken
 };
 
 // A command line that does not say what to do; exit code 2 with the usage text. The text is in the

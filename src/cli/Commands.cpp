@@ -4,6 +4,7 @@
 #include "backup/Restore.h"
 #include "backup/WriteAll.h"
 #include "cli/FindingText.h"
+#include "cli/Install.h"
 #include "cli/Output.h"
 #include "cli/Session.h"
 #include "cli/Stock.h"
@@ -198,6 +199,7 @@ void runCommand(const Arguments& a) {
   case Command::Check: return check();
   case Command::Status: return status();
   case Command::Reset: return reset(a);
+  case Command::Install: return install(a);
   case Command::Version: return print("fleetwick " FLEETWICK_VERSION);
   case Command::Help: break;
   }

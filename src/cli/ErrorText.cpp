@@ -85,6 +85,13 @@ std::string explained(const Error& e) {
                "\"" + subject +
                    "\" — не имя резервной копии: ничего не изменено. Список копий: fleetwick-cli backups");
 
+  // A mod's text: install words these where it knows what the text was (a file, standard input).
+  case Reason::NotAFile:
+  case Reason::TextTooLarge:
+  case Reason::EmptyText:
+  case Reason::NotText:
+  case Reason::NoModLines:
+  case Reason::NotInCodePage:
   case Reason::Unspecified: break;
   }
   return utf8Message(e.withFullStop());

@@ -1,5 +1,7 @@
 #include "common/Cp1251.h"
 
+#include "common/TextDecoding.h"
+
 #include <array>
 #include <stdexcept>
 
@@ -29,6 +31,11 @@ std::optional<unsigned char> toByte(char16_t c) {
 
 } // namespace
 
+std::optional<char> byteOf(char16_t c) {
+  if (auto b = toByte(c)) return static_cast<char>(*b);
+  return std::nullopt;
+}
+
 std::u16string decode(std::string_view bytes) {
   std::u16string out;
   out.reserve(bytes.size());
@@ -48,32 +55,10 @@ std::optional<std::string> encode(std::u16string_view text) {
   return out;
 }
 
-namespace {
-
-// The next code point of a well-formed sequence, or nothing; overlong forms and surrogates are
-// malformed too, so that no two byte strings stand for the same text.
-std::optional<char32_t> nextCodePoint(std::string_view text, std::size_t& at) {
-  const auto lead = static_cast<unsigned char>(text[at++]);
-  if (lead < 0x80) return lead;
-  const int extra = lead >= 0xF5 ? -1 : lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC2 ? 1 : -1;
-  if (extra < 0 || at + static_cast<std::size_t>(extra) > text.size()) return std::nullopt;
-  char32_t c = lead & (0x3F >> extra);
-  for (int i = 0; i < extra; ++i) {
-    const auto next = static_cast<unsigned char>(text[at++]);
-    if ((next & 0xC0) != 0x80) return std::nullopt;
-    c = (c << 6) | (next & 0x3F);
-  }
-  constexpr char32_t kLeast[] = {0, 0x80, 0x800, 0x10000};
-  if (c < kLeast[extra] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return std::nullopt;
-  return c;
-}
-
-} // namespace
-
 std::optional<std::string> fromUtf8Text(std::string_view utf8) {
   std::u16string wide;
   for (std::size_t at = 0; at < utf8.size();) {
-    const auto c = nextCodePoint(utf8, at);
+    const auto c = text::nextUtf8(utf8, at);
     if (!c || *c > 0xFFFF) return std::nullopt; // beyond the BMP nothing is in Windows-1251
     wide.push_back(static_cast<char16_t>(*c));
   }

@@ -28,6 +28,12 @@ enum class Reason {
   LockBusy,        // another copy holds the game folder
   LockUnavailable, // path: the lock file that cannot be taken
   LinesWithErrors, // lines the game cannot load, not forced: nothing was written
+  NotAFile,        // path: a folder, a FIFO or a device where a text file is expected
+  TextTooLarge,    // a text past the size a mod's read-me may have
+  EmptyText,       // a text without a character
+  NotText,         // bytes that are no text (a picture, an archive)
+  NoModLines,      // subject: the vehicle label a mod's text has no line for
+  NotInCodePage,   // subject: a character (as U+XXXX) that Windows-1251 lacks
 };
 
 class Error : public std::runtime_error {

@@ -3,12 +3,14 @@
 #include "common/FileKinds.h"
 #include "common/Files.h"
 #include "form/LineCheck.h"
+#include "main/MainLayout.h"
 #include "main/MainWindow.h"
 #include "stock/StockCopies.h"
 #include "windows/AboutBox.h"
 #include "windows/Dialogs.h"
 #include "windows/FindingText.h"
 #include "windows/FindingsWindow.h"
+#include "windows/ModInstallWindow.h"
 #include "windows/SettingsWindow.h"
 #include "windows/Text.h"
 #include "windows/ViewerWindow.h"
@@ -43,6 +45,7 @@ void MainWindow::createMenu() {
     // Keep every item where the menu puts it (macOS would move "Выход" and the like elsewhere).
     a->setMenuRole(QAction::NoRole);
     connect(a, &QAction::triggered, this, command);
+    return a;
   };
 
   QMenu* file = menu("File1", "Файл");
@@ -58,6 +61,7 @@ void MainWindow::createMenu() {
        [this] { saveStockCopy(FileKind::Carcols); });
   item(file, "checkGameFiles", "Проверить файлы игры", [this] { checkGameFiles(); });
   item(file, "changesAgainstStock", "Изменения относительно оригинала…", [this] { showChanges(); });
+  installModItem_ = item(file, "installMod", "Установить мод из текста…", [this] { installMod(); });
   file->addSeparator();
   item(file, "exit", "Выход", [this] { close(); });
 
@@ -110,6 +114,29 @@ void MainWindow::checkGameFiles() {
     if (!findings_) findings_ = new FindingsWindow(this);
     findings_->showText(lines.join(QLatin1Char('\n')));
   });
+}
+
+void MainWindow::installMod() {
+  run([this] {
+    if (!modInstall_) {
+      const auto runner = [this](QWidget* parent, const std::function<void()>& handler) {
+        QStringList datedLists;
+        for (const char* name : fw::layout::names::datedList)
+          datedLists << QString::fromLatin1(name);
+        run(handler, datedLists, parent);
+      };
+      modInstall_ = new ModInstallWindow(state_, dialogs_, services(), runner, this);
+    }
+    modInstall_->showInFront();
+  });
+}
+
+void MainWindow::followLookup() {
+  // The item is there once a lookup has opened the rows: a mod is installed into a vehicle's lines.
+  const bool opened = std::any_of(state_.files.begin(), state_.files.end(),
+                                  [](const fw::DataFileState& f) { return f.writeButton.enabled; });
+  if (installModItem_) installModItem_->setEnabled(opened);
+  if (modInstall_) modInstall_->follow();
 }
 
 void MainWindow::showSettings() {

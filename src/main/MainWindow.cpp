@@ -75,7 +75,10 @@ fw::Services MainWindow::services() {
   return s;
 }
 
-void MainWindow::render() { view_->render(); }
+void MainWindow::render() {
+  view_->render();
+  followLookup();
+}
 
 void MainWindow::showEvent(QShowEvent* event) {
   // The menu bar knows its height only once the window is polished for showing: the window is
@@ -96,7 +99,7 @@ void MainWindow::placeOnScreen() {
   }
 }
 
-void MainWindow::run(const std::function<void()>& handler, const QStringList& reads) {
+void MainWindow::run(const std::function<void()>& handler, const QStringList& reads, QWidget* parent) {
   // A handler's modal dialog runs an event loop of its own; the main window takes no input then.
   if (busy_) return;
   const QStringList refused = view_->capture();
@@ -109,7 +112,7 @@ void MainWindow::run(const std::function<void()>& handler, const QStringList& re
     }
   }
   busy_ = true;
-  fw::guarded(dialogs_, this, handler);
+  fw::guarded(dialogs_, parent ? parent : this, handler);
   followChanges();
   render();
   busy_ = false;

@@ -19,6 +19,8 @@
 class ViewerWindow;
 class FindingsWindow;
 class ChangesWindow;
+class ModInstallWindow;
+class QAction;
 class AboutBox;
 class SettingsWindow;
 
@@ -49,10 +51,10 @@ protected:
   void showEvent(QShowEvent* event) override;
 
 private:
-  // Copies the user's edits into the state, runs the handler through the error guard and shows
-  // the state again. A handler that reads a field holding text Windows-1251 cannot hold (named in
-  // `reads` by the field's objectName) does not run.
-  void run(const std::function<void()>& handler, const QStringList& reads = {});
+  // Copies the user's edits into the state, runs the handler through the error guard (its box
+  // over `parent`, or this window) and shows the state again. A handler that reads a field holding text
+  // Windows-1251 cannot hold (named in `reads` by the field's objectName) does not run.
+  void run(const std::function<void()>& handler, const QStringList& reads = {}, QWidget* parent = nullptr);
   // The list-change events come in twos (the typed text and the list's own text): they are
   // gathered and handled once, after the widget has finished its own work.
   void listChanged(fw::Category c);
@@ -80,6 +82,9 @@ private:
   void showChanges();
   void followChanges();
   void resetToStock(fw::Category c, const std::string& label);
+  void installMod();
+  // The mod install window and its menu item follow the lookup.
+  void followLookup();
 
   fw::Dialogs& dialogs_;
   fw::MainState state_;
@@ -92,8 +97,10 @@ private:
   std::array<ViewerWindow*, 3> viewers_{};
   AboutBox* about_ = nullptr;
   SettingsWindow* settings_ = nullptr;
-  FindingsWindow* findings_ = nullptr; // made when first needed, a child of this window
-  ChangesWindow* changes_ = nullptr;   // the same
+  FindingsWindow* findings_ = nullptr;     // made when first needed, a child of this window
+  ChangesWindow* changes_ = nullptr;       // likewise
+  ModInstallWindow* modInstall_ = nullptr; // likewise
+  QAction* installModItem_ = nullptr;
   // The path each stock copy's save dialog offers next.
   std::array<QString, 3> saveDialogPaths_;
 };

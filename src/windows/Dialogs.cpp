@@ -24,8 +24,8 @@ std::optional<QString> QtDialogs::saveFile(QWidget* parent, const QString& curre
   return dialog.selectedFiles().front();
 }
 
-std::optional<QString> QtDialogs::openFile(QWidget* parent, const QString& current) {
-  QFileDialog dialog(parent, QString(), current);
+std::optional<QString> QtDialogs::openFile(QWidget* parent, const QString& current, const QString& filter) {
+  QFileDialog dialog(parent, QString(), current, filter);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::AnyFile);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;

@@ -19,8 +19,10 @@ public:
   virtual void message(QWidget* parent, const QString& text) = 0;
   // A save dialog offering `current` (a file name or the last chosen path); nothing on cancel.
   virtual std::optional<QString> saveFile(QWidget* parent, const QString& current, const QString& filter) = 0;
-  // An open dialog offering `current`; nothing on cancel.
-  virtual std::optional<QString> openFile(QWidget* parent, const QString& current) = 0;
+  // An open dialog offering `current`, and the kinds of file in `filter` where one is given;
+  // nothing on cancel.
+  virtual std::optional<QString> openFile(QWidget* parent, const QString& current,
+                                          const QString& filter = {}) = 0;
   // A folder dialog opened at `start`; nothing on cancel.
   virtual std::optional<QString> chooseFolder(QWidget* parent, const QString& caption,
                                               const QString& start) = 0;
@@ -32,7 +34,8 @@ public:
   void error(QWidget* parent, const QString& text) override;
   void message(QWidget* parent, const QString& text) override;
   std::optional<QString> saveFile(QWidget* parent, const QString& current, const QString& filter) override;
-  std::optional<QString> openFile(QWidget* parent, const QString& current) override;
+  std::optional<QString> openFile(QWidget* parent, const QString& current,
+                                  const QString& filter = {}) override;
   std::optional<QString> chooseFolder(QWidget* parent, const QString& caption, const QString& start) override;
 };
 

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # The real program in a real X window on its own virtual X server, driven by X input events, as a
 # player would use it, in a game folder with a Cyrillic name: look up ADMIRAL, type new handling
-# values and press the row's "ОК"; save the paths in the settings window; "Запустить Velmora" with
-# the game in a folder whose name has blanks; "Файл" → "Выход". The game folder it leaves, and its log
-# read through the clipboard, must be byte for byte what the same system's fleetwick-cli makes of the
-# same replacement, time stamps in the same form. Given the Windows package too, the same steps run
-# on its programs under Wine, in a game folder that the whole package was unpacked into, and eight
-# copies of its fleetwick-cli.exe then change one game folder at once (copies_test.sh, which ctest
-# runs on the Linux build by itself).
+# values and press the row's "ОК"; paste a mod's read-me into "Установка мода" and press "Записать
+# всё"; save the paths in the settings window; "Запустить Velmora" with the game in a folder whose
+# name has blanks; "Файл" → "Выход". The game folder it leaves, and its log read through the
+# clipboard, must be byte for byte what the same system's fleetwick-cli makes of the same
+# replacement and install, time stamps in the same form. Given the Windows package too, the same
+# steps run on its programs under Wine, in a game folder that the whole package was unpacked into,
+# and eight copies of its fleetwick-cli.exe then change one game folder at once (copies_test.sh,
+# which ctest runs on the Linux build by itself).
 #
 # Usage: real_window_test.sh STOCK_DATA_FOLDER SCREENSHOT_FOLDER FLEETWICK FLEETWICK_CLI [WIN64_ZIP]
 # Exits 77 (skipped) only when Xvfb or xdotool, or for the package wine64 or the package itself
@@ -79,19 +80,26 @@ make_game() {
   mkdir -p "$1/common/data" &&
     cp "$stock/handling.dat" "$stock/vehicles.ide" "$stock/carcols.dat" "$1/common/data/" || fail "no stock data"
 }
-# The empty backup folders that Fleetwick needs and never creates (the Windows package brings them).
+# The empty backup folders that the window needs and never creates (the Windows package brings them).
 make_backup() { mkdir -p "$1/backup/"{handling,vehicles,carcols}; }
 # The dated list with each digit of its time stamps as 9: the form of the stamps, not their second.
-undate() { perl -i -pe 's/^(\S+ {10})(.*)/$1 . ($2 =~ tr{0-9}{9}r)/e' "$1/backup/hblist.txt"; }
-# What fleetwick-cli ("$@", run in the folder) makes of the window's replacement, in $expected; in
-# Russian, in a folder of its own, it reports the write in the log's words, then how to undo it.
+undate() { perl -i -pe 's/^(\S+ {10})(.*)/$1 . ($2 =~ tr{0-9}{9}r)/e' "$1"/backup/{hb,vb,cb}list.txt; }
+# A mod written for another slot, between prose with numbers of its own.
+readme=$work/readme.txt
+handling="1500.0 3.1 85 -0.01 -0.10 -0.17 0.0 5 0.20 1.4 165.2 0.99 0.49 0.84 30.0 1.54 1.08 19.2 0.12 0.49 3.11"
+handling+=" 1.37 1.47 0.12 -0.13 0.01 0.52 0.11 0.64 0.84 0.92 1.35 0.31 36000 200010 21000"
+printf '%s\n' "Мод ADMIRAL2, версия 1.3 (4 МБ)" "1. Замените модели через Crateview." "  ADMIRAL2  $handling" \
+  "admiral2, admiral2, car, ADMIRAL2, ADMIRAL2, STD, null, 100, 999, 0.3098, 0.3098, -1, 2.0, 1, 0" \
+  "admiral2, 1,1, 2,2" >"$readme"
+# What fleetwick-cli ("$@", run in the folder) makes of the window's replacement and install, in $expected;
+# in Russian, in a folder of its own, it reports each write in the log's words (then how to undo it).
 expect() {
   expected=$out/expected
   make_game "$expected" && make_backup "$expected" && make_game "$out/russian" && make_backup "$out/russian"
-  (cd "$expected" && "$@" replace ADMIRAL --force --handling "1700.0 2.5 0.0") >/dev/null ||
-    fail "fleetwick-cli cannot make the expected folder"
-  (cd "$out/russian" && LC_ALL=ru_RU.UTF-8 "$@" replace ADMIRAL --force --handling "1700.0 2.5 0.0") | tr -d '\r' |
-    grep -v '^Отменить: fleetwick-cli restore handling_ADMIRAL_1$' >"$out/expected.log" ||
+  (cd "$expected" && "$@" replace ADMIRAL --force --handling "1700.0 2.5 0.0" && "$@" install ADMIRAL - <"$readme") \
+    >/dev/null || fail "fleetwick-cli cannot make the expected folder"
+  (cd "$out/russian" && LC_ALL=ru_RU.UTF-8 "$@" replace ADMIRAL --force --handling "1700.0 2.5 0.0" &&
+    LC_ALL=ru_RU.UTF-8 "$@" install ADMIRAL - <"$readme") | tr -d '\r' | grep '\.\.\.$' >"$out/expected.log" ||
     fail "fleetwick-cli cannot make the expected log"
   undate "$expected"
 }
@@ -121,12 +129,24 @@ steps() {
   click $((8 + 8)) $((312 + 16)) 409 21  # Edit2 in GroupBox2
   type_text "1700.0 2.5 0.0"
   click $((8 + 424)) $((312 + 16)) 75 21 # Button5 "ОК": write handling.dat
+
+  menu Up Up Return # "Файл" → "Установить мод из текста…": its window, over the main one
+  local main=$window
+  wait_for 10 find_window '^Установка мода$' || fail "the mod install window did not appear"
+  top=0
+  xclip -selection clipboard -i "$readme" || fail "cannot put the read-me on the clipboard"
+  click 8 36 624 260 # the text field, the read-me pasted into it
+  keys ctrl+v
+  click 508 446 124 25 # "Записать всё", which then closes the window
+  mod_gone() { ! find_window '^Установка мода$'; }
+  wait_for 20 mod_gone || fail "the mod install window stayed open after \"Записать всё\""
+  window=$main top=$menu
   click 8 120 513 169                    # Memo4, the log: all of it to the clipboard
   keys ctrl+a ctrl+c
   xclip -o -selection clipboard >"$out/log.txt" || fail "nothing on the clipboard"
 
   menu Right Return # "Настройки" → "Параметры": the game's path is there, Crateview's is typed
-  local main=$window top=0
+  local top=0
   wait_for 10 find_window '^Параметры$' || fail "the settings window did not appear"
   click 8 24 321 21 # Edit1, then Button3 "ОК"
   type_text "crateview.exe"

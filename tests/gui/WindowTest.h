@@ -38,7 +38,9 @@ public:
   std::optional<QString> saveFile(QWidget*, const QString& current, const QString& filter) override {
     return answer(current + QLatin1Char('|') + filter);
   }
-  std::optional<QString> openFile(QWidget*, const QString& current) override { return answer(current); }
+  std::optional<QString> openFile(QWidget*, const QString& current, const QString& filter = {}) override {
+    return answer(filter.isEmpty() ? current : current + QLatin1Char('|') + filter);
+  }
   std::optional<QString> chooseFolder(QWidget*, const QString& caption, const QString& start) override {
     return answer(caption + QLatin1Char('|') + start);
   }
