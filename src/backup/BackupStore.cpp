@@ -97,7 +97,8 @@ std::vector<FilePath> missingBackupFolders(const std::string& startDir) {
   for (FileKind k : kFileKinds)
     folders.push_back(kindInfo(k).backupDir);
   for (const std::string& literal : folders)
-    if (FilePath folder = FilePath::under(startDir, literal); !exists(folder)) missing.push_back(std::move(folder));
+    if (FilePath folder = FilePath::under(startDir, literal); !exists(folder))
+      missing.push_back(std::move(folder));
   return missing;
 }
 

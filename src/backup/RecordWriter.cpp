@@ -12,8 +12,6 @@
 #include "common/Files.h"
 #include "common/Integer.h"
 
-#include <algorithm>
-
 namespace fw {
 
 std::string replacementLine(const MainState& s, FileKind k, const std::string& text) {
@@ -25,38 +23,16 @@ std::string replacementLine(const MainState& s, FileKind k, const std::string& t
   return s.vehicleLabel + " " + text;
 }
 
-namespace {
-
-std::size_t ownFields(FileKind k) { return k == FileKind::Vehicles ? 2 : 1; }
-
-// `typed` is the end of `line`.
-form::Verdict judged(const MainState& s, FileKind k, std::string_view line, std::string_view typed) {
+form::Verdict checkTyped(const MainState& s, FileKind k, const std::string& text) {
   const DataFileState& f = s.file(k);
   if (!f.record.found) return {};
+  const std::string line = replacementLine(s, k, text);
   std::string name = k == FileKind::Handling ? s.vehicleLabel : s.modelName;
   name.erase(name.find_last_not_of(' ') + 1);
-  return form::checkReplacement(s, k, toInteger(f.lineIndex), {line, typed, ownFields(k), name});
-}
-
-} // namespace
-
-form::Verdict checkTyped(const MainState& s, FileKind k, const std::string& text) {
-  const std::string line = replacementLine(s, k, text);
-  return judged(s, k, line, std::string_view(line).substr(line.size() - text.size()));
-}
-
-form::Verdict checkWholeLine(const MainState& s, FileKind k, std::string_view line) {
-  // What follows the own fields: after the identifier and its blanks in handling.dat, after their
-  // commas in the others.
-  std::size_t at = 0;
-  if (k == FileKind::Handling) {
-    at = std::min(line.find_first_not_of(" \t"), line.size());
-    at = std::min(line.find_first_of(" \t", at), line.size());
-  } else {
-    for (std::size_t n = 0; n < ownFields(k) && at < line.size(); ++n)
-      at = std::min(line.find(',', at), line.size() - 1) + 1;
-  }
-  return judged(s, k, line, line.substr(at));
+  const std::size_t ownFields = k == FileKind::Vehicles ? 2 : 1;
+  return form::checkReplacement(
+      s, k, toInteger(f.lineIndex),
+      {line, std::string_view(line).substr(line.size() - text.size()), ownFields, name});
 }
 
 void requireOneLine(const std::string& text) {

@@ -13,8 +13,6 @@ std::string replacementLine(const MainState& s, FileKind k, const std::string& t
 // What the game would make of the line that a write of the typed text produces: advice, which the
 // write itself never asks for. Nothing where the last lookup found no line of the file.
 form::Verdict checkTyped(const MainState& s, FileKind k, const std::string& text);
-// The same for a whole line: its values after the fields the program writes itself count as typed.
-form::Verdict checkWholeLine(const MainState& s, FileKind k, std::string_view line);
 
 // Refuses a typed text that would split the line it goes into: the file would gain a line.
 void requireOneLine(const std::string& text);

@@ -36,16 +36,13 @@ std::string fileNames(const std::vector<WrittenFile>& files) {
 } // namespace
 
 PlannedWrite planTyped(const MainState& s, FileKind k, const std::string& typed) {
-  requireOneLine(typed);
   PlannedWrite p = planned(s, k, replacementLine(s, k, typed));
   p.verdict = checkTyped(s, k, typed);
   return p;
 }
 
 PlannedWrite planLine(const MainState& s, FileKind k, std::string line) {
-  PlannedWrite p = planned(s, k, std::move(line));
-  p.verdict = checkWholeLine(s, k, p.newLine);
-  return p;
+  return planned(s, k, std::move(line));
 }
 
 bool holdsErrors(std::span<const PlannedWrite> plans) {

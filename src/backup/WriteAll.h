@@ -26,7 +26,7 @@ struct PlannedWrite {
 // lookup did not open (a handling-only vehicle's other rows, a file without the vehicle's line) and
 // a text that would split the line.
 PlannedWrite planTyped(const MainState& s, FileKind k, const std::string& typed);
-// A whole line written as it is (a stock line put back), judged as a line of the file.
+// A whole line written as it is: a stock line put back, which is the game's own and not judged.
 PlannedWrite planLine(const MainState& s, FileKind k, std::string line);
 
 bool holdsErrors(std::span<const PlannedWrite> plans);

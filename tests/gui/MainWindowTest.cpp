@@ -41,6 +41,7 @@ TEST_F(WindowTest, looksUpWritesAndRestoresThroughTheWidgets) {
   widget<QLineEdit>("Edit2")->selectAll();
   type("Edit2", QStringLiteral("9.0 Ж")); // the verdict is advice: the OK writes this all the same
   EXPECT_EQ(text("handlingVerdict"), QStringLiteral("Ошибка: значений 2 из 3"));
+  EXPECT_EQ(widget<QLabel>("handlingVerdict")->palette().color(QPalette::WindowText), QColor(Qt::red));
   EXPECT_EQ(widget("Edit2")->accessibleDescription(), text("handlingVerdict")) << "for a screen reader";
   auto* verdict = widget<QLabel>("handlingVerdict");
   windows->main->show();                                 // a hidden widget is resized only when shown
