@@ -1,26 +1,16 @@
 // fleetwick-cli status and reset end to end: a player's changes found, put back and undone.
-#include "TempFolder.h"
+#include "CliRun.h"
 
 #include <gtest/gtest.h>
-
-#include <sys/wait.h>
 
 namespace fw::test {
 namespace {
 
-struct Ran {
-  int code;
-  std::string out, err;
-};
-
 TEST(StockCli, statusFindsWhatResetPutsBackAndRestoreUndoes) {
-  TempFolder game, streams;
+  TempFolder game;
   makeGameFolder(game, FLEETWICK_SOURCE_DIR "/data");
   const auto run = [&](const std::string& words, const std::string& before = "") {
-    const int status = std::system((before + " " FLEETWICK_CLI " -C '" + game.str() + "' " + words + " >'" +
-                                    streams.at("out") + "' 2>'" + streams.at("err") + "'")
-                                       .c_str());
-    return Ran{WIFEXITED(status) ? WEXITSTATUS(status) : -1, streams.read("out"), streams.read("err")};
+    return cli({"-C", game.str()}, words, before);
   };
   const std::string stock = game.read("common/data/handling.dat");
   EXPECT_EQ(run("status").out, "Every vehicle's lines are as the game shipped them.\n");
@@ -46,12 +36,12 @@ TEST(StockCli, statusFindsWhatResetPutsBackAndRestoreUndoes) {
                                       "To undo: fleetwick-cli -C \"" +
                                           game.str() + "\" restore handling_BANSHEE_2\n");
   EXPECT_EQ(game.read("common/data/handling.dat"), stock);
-  const Ran refused = run("reset PCJ --carcols");
+  const Cli refused = run("reset PCJ --carcols");
   EXPECT_EQ(refused.code, 1);
   EXPECT_EQ(refused.err, "carcols.dat: not reset: it has no line for PCJ.\n");
   EXPECT_EQ(run("reset PCJ --frob").code, 2);
   std::filesystem::remove(game.path("common/data/vehicles.ide"));
-  const Ran unreadable = run("status");
+  const Cli unreadable = run("status");
   EXPECT_EQ(unreadable.code, 1);
   EXPECT_NE(unreadable.err.find(" has no common/data/vehicles.ide. Run fleetwick-cli in the game folder"),
             std::string::npos)
