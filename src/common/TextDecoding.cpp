@@ -14,9 +14,8 @@ Error notText() {
                "");
 }
 
-Error tooLarge(const std::string& path = {}) {
-  return Error(Reason::TextTooLarge,
-               cp1251::fromUtf8("Текст больше 16 МБ, он не прочитан") + (path.empty() ? "" : ": "), path, "");
+Error tooLarge(const std::string& path) {
+  return Error(Reason::TextTooLarge, cp1251::fromUtf8("Текст больше 16 МБ, он не прочитан: "), path, "");
 }
 
 void appendCodePoint(std::u16string& out, char32_t c) {
@@ -71,7 +70,6 @@ std::string readOrRefuse(platform::LimitedBytes read, const FilePath& path) {
 } // namespace
 
 Decoded decode(std::string_view bytes) {
-  if (bytes.size() > kLargest) throw tooLarge();
   std::optional<std::u16string> text;
   Encoding encoding = Encoding::Utf8;
   if (bytes.starts_with("\xEF\xBB\xBF")) {

@@ -21,8 +21,8 @@ struct Decoded {
 };
 
 // A byte order mark decides (UTF-8, UTF-16 LE, UTF-16 BE); without one, valid UTF-8 is UTF-8 and
-// anything else Windows-1251. Throws Error: TextTooLarge; EmptyText where nothing but blanks and
-// line ends stand; NotText for a NUL character (a picture, an archive) or UTF-16 or UTF-8 that
+// anything else Windows-1251; the reads below keep it to 16 MiB. Throws Error: EmptyText where nothing but
+// blanks and line ends stand; NotText for a NUL character (a picture, an archive) or UTF-16 or UTF-8 that
 // breaks its own rules after its byte order mark.
 Decoded decode(std::string_view bytes);
 

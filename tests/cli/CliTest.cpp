@@ -113,7 +113,11 @@ TEST(Cli, failuresSayWhatToDoInTheUsersLanguageAndChangeNothing) {
       {"~", "replace BANSHEE --handling 1.0 2.0", 2,
        "unexpected 2.0: a line's values go in one pair of quotes",
        "лишнее 2.0: значения строки пишутся в одних кавычках"},
+      {"~", "replace BANSHEE --dry-run --carcols --help", 1, "Nothing was written", "Ничего не записано"},
+      {"~", "restore handling_BANSHEE_", 1, "\"handling_BANSHEE_\" is no backup's name",
+       "\"handling_BANSHEE_\" — не имя резервной копии"},
       {"~", "frobnicate BANSHEE", 2, "unknown command frobnicate", "нет команды frobnicate"}};
+
   for (const auto& c : cases) {
     for (auto [locale, expected] :
          {std::pair{"LC_ALL=C.UTF-8", c.english}, {"LC_ALL=ru_RU.UTF-8", c.russian}}) {

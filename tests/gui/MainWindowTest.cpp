@@ -72,6 +72,12 @@ TEST_F(WindowTest, looksUpWritesAndRestoresThroughTheWidgets) {
   click("Button12");
   EXPECT_EQ(dialogs.errors.last(),
             QString::fromStdString("Cannot open file " + game.str() + "//backup//handling//gone.hb."));
+  widget<QTabWidget>("PageControl1")->setCurrentIndex(2);
+  widget<QComboBox>("ComboBox1")->setEditText(QStringLiteral("CONTENDER"));
+  QCoreApplication::processEvents();
+  click("Button1");
+  EXPECT_EQ(widget<QTabWidget>("PageControl1")->currentIndex(), 0)
+      << "a vehicle with a handling.dat line only";
 }
 
 TEST_F(WindowTest, categoryAndListChangesCloseTheRecordAndKeepWhatWasTyped) {
@@ -153,8 +159,11 @@ TEST_F(WindowTest, menuAndLaunchersShowViewersWriteStockCopiesStartProgramsAndEx
   std::filesystem::permissions(programs.path("игра.sh"), std::filesystem::perms::owner_all);
   game.write("fleetwick.ini", "\r\n" + cp((programs.str() + "/игра.sh один два").c_str()) + "\r\n");
   start();
-  menu("viewCarcols");
-  EXPECT_TRUE(windows->viewers[2]->isVisible());
+  for (int i : {0, 1, 2}) { // each item shows its own file's viewer
+    menu(std::array{"viewHandling", "viewVehicles", "viewCarcols"}[i]);
+    EXPECT_TRUE(windows->viewers[i]->isVisible()) << i;
+  }
+  windows->viewers[0]->hide(), windows->viewers[1]->hide();
   EXPECT_EQ(windows->viewers[2]->windowTitle(), QStringLiteral("carcols.dat"));
   for (int shown = 0; shown < 2; ++shown) { // and again, with nothing new to show
     EXPECT_EQ(windows->viewers[2]->text(), QStringLiteral("col\nadmiral, 1,1\ncar4"));

@@ -13,6 +13,8 @@ TEST_F(WindowTest, installsAPastedReadMeIntoTheRowsOrTheFiles) {
   start();
   EXPECT_FALSE(widget<QAction>("installMod")->isEnabled()) << "no vehicle looked up";
   click("Button1");
+  type("Edit4", QStringLiteral("1,1, 0,1")); // combinations of two, however many
+  EXPECT_EQ(text("carcolsVerdict"), QStringLiteral("Верно: сочетаний цветов 2"));
   menu("installMod");
   std::string utf16 = "\xFF\xFE";
   for (char c : std::string("ADMIRAL 9.0 8.0 7"))
