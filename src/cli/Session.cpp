@@ -65,13 +65,13 @@ std::string joined(const std::vector<std::string>& paths) {
     throw Failure(say(
         "No game here: " + folder + " has no " + file +
             ". Run fleetwick-cli in the game folder (the one that holds common/data), or name it "
-            "with -C GAME_FOLDER, as in: fleetwick-cli -C \"C:\\Games\\Velmora\" show BANSHEE." +
+            "with -C GAME_FOLDER." +
             (dataFolder ? " This is the game's common/data folder: the game folder is two "
                           "levels up (-C ../..)."
                         : ""),
         "Здесь нет игры: в " + folder + " нет " + file +
             ". Запустите fleetwick-cli в папке игры (там, где лежит common/data) или укажите её "
-            "через -C ПАПКА_ИГРЫ, например: fleetwick-cli -C \"C:\\Games\\Velmora\" show BANSHEE." +
+            "через -C ПАПКА_ИГРЫ." +
             (dataFolder ? " Это папка common/data игры: папка игры двумя уровнями выше (-C ../..)." : "")));
   }
   throw e;
