@@ -9,13 +9,16 @@ need_packages xclip unzip icoutils
 # The install and the Debian package are checked with the desktops' and Debian's own tools.
 need_packages desktop-file-utils appstream man-db dpkg-dev file lintian
 # The backup time stamps are checked in Ukrainian with the system's locale and without it, at a fixed
-# instant (faketime).
+# instant (faketime); fleetwick-cli speaks Russian in a Russian locale, which Wine also needs installed
+# to reach a game folder with a Cyrillic name.
 need_packages faketime locales
-if ! locale -a | grep -qx 'uk_UA.utf8'; then
-  sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  $sudo localedef -i uk_UA -f UTF-8 uk_UA.UTF-8
-fi
+for language in uk_UA ru_RU; do
+  if ! locale -a | grep -qx "$language.utf8"; then
+    sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo localedef -i "$language" -f UTF-8 "$language.UTF-8"
+  fi
+done
 echo "Checking the code style"
 (cd "$root" && git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror)
 
