@@ -14,7 +14,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <map>
-#include <unistd.h>
 
 namespace {
 
@@ -22,8 +21,7 @@ std::string gameFolder(std::size_t lines) {
   static std::map<std::size_t, std::string> made;
   auto& dir = made[lines];
   if (dir.empty()) {
-    std::string pattern = (std::filesystem::temp_directory_path() / "fleetwick-bench-XXXXXX").string();
-    dir = mkdtemp(pattern.data());
+    dir = fw::bench::temporaryFolder();
     fw::bench::writeGame(dir, fw::bench::generateGame(lines));
   }
   return dir;

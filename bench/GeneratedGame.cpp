@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <unistd.h>
+#include <vector>
 
 namespace fw::bench {
 namespace {
@@ -46,6 +48,19 @@ GeneratedGame generateGame(std::size_t n) {
   g.vehicles += "end\r\ntxdp\r\nend\r\n";
   g.carcols += "end\r\ncar4\r\nend\r\n";
   return g;
+}
+
+std::string temporaryFolder() {
+  static struct Made {
+    std::vector<std::string> folders;
+    ~Made() {
+      for (const std::string& folder : folders)
+        std::filesystem::remove_all(folder);
+    }
+  } made;
+  std::string pattern = (std::filesystem::temp_directory_path() / "fleetwick-bench-XXXXXX").string();
+  made.folders.push_back(mkdtemp(pattern.data()));
+  return made.folders.back();
 }
 
 void writeGame(const std::string& dir, const GeneratedGame& game) {

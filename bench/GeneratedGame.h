@@ -13,6 +13,8 @@ struct GeneratedGame {
 };
 
 GeneratedGame generateGame(std::size_t linesPerFile);
+// A new folder under the system's temporary folder, removed with all it holds when the program ends.
+std::string temporaryFolder();
 // Writes the game's files and the backup folders under dir.
 void writeGame(const std::string& dir, const GeneratedGame& game);
 

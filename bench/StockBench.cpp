@@ -13,7 +13,6 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <unistd.h>
 
 namespace {
 
@@ -43,8 +42,7 @@ std::string gameFolder(std::int64_t lines) {
   static std::map<std::int64_t, std::string> made;
   std::string& dir = made[lines];
   if (dir.empty()) {
-    std::string pattern = (std::filesystem::temp_directory_path() / "fleetwick-bench-XXXXXX").string();
-    dir = mkdtemp(pattern.data());
+    dir = fw::bench::temporaryFolder();
     const auto filler = static_cast<std::size_t>(lines < 0 ? -lines : 0);
     fw::bench::writeGame(dir, lines > 0 ? fw::bench::generateGame(static_cast<std::size_t>(lines))
                                         : fw::bench::GeneratedGame{
