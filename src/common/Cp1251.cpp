@@ -45,12 +45,24 @@ std::u16string decode(std::string_view bytes) {
 }
 
 std::optional<std::string> encode(std::u16string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (char16_t c : text) {
-    auto b = toByte(c);
-    if (!b) return std::nullopt;
-    out.push_back(static_cast<char>(*b));
+  Marked m = encodeMarked(text);
+  if (!m.lacking.empty()) return std::nullopt;
+  return std::move(m.bytes);
+}
+
+Marked encodeMarked(std::u16string_view text) {
+  Marked out;
+  out.bytes.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (auto b = toByte(text[i])) {
+      out.bytes.push_back(static_cast<char>(*b));
+      continue;
+    }
+    char32_t c = text[i];
+    if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000)
+      c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+    out.lacking.emplace_back(out.bytes.size(), c);
+    out.bytes.push_back('?');
   }
   return out;
 }

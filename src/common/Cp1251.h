@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace fw::cp1251 {
 
@@ -13,6 +15,13 @@ std::u16string decode(std::string_view bytes);
 std::optional<char> byteOf(char16_t c);
 // Nothing when a character has no Windows-1251 byte (never a silent "?").
 std::optional<std::string> encode(std::u16string_view text);
+// The text with each character Windows-1251 lacks as '?', and each of those characters noted with the
+// offset of its '?' in the bytes, in order, so that a reader can name them.
+struct Marked {
+  std::string bytes;
+  std::vector<std::pair<std::size_t, char32_t>> lacking;
+};
+Marked encodeMarked(std::u16string_view text);
 
 // UTF-8 text as Windows-1251 bytes; nothing when it is no well-formed UTF-8 or holds a character
 // that Windows-1251 lacks.

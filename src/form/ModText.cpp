@@ -141,29 +141,6 @@ std::optional<ModLine> candidate(const Shape& shape, std::string_view line) {
   return m;
 }
 
-// The text in Windows-1251, each character the code page lacks as '?' and noted where it stands.
-struct CodePageText {
-  std::string bytes;
-  std::vector<std::pair<std::size_t, char32_t>> lacking;
-};
-
-CodePageText inCodePage(std::u16string_view text) {
-  CodePageText out;
-  out.bytes.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (auto b = cp1251::byteOf(text[i])) {
-      out.bytes.push_back(*b);
-      continue;
-    }
-    char32_t c = text[i];
-    if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000)
-      c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-    out.lacking.emplace_back(out.bytes.size(), c);
-    out.bytes.push_back('?');
-  }
-  return out;
-}
-
 std::string labelOf(const MainState& s) {
   return s.vehicleLabel.substr(0, s.vehicleLabel.find_last_not_of(' ') + 1);
 }
@@ -230,7 +207,7 @@ ModReading readMod(const MainState& s, std::u16string_view text) {
     throw Error(Reason::NotLookedUp, cp1251::fromUtf8("Выберите машину и нажмите \"ОК\""), "", "",
                 kindInfo(FileKind::Handling).fileName);
   const std::string label = labelOf(s);
-  const CodePageText all = inCodePage(text);
+  const cp1251::Marked all = cp1251::encodeMarked(text);
   auto lacking = all.lacking.begin();
   std::int64_t number = 1;
   for (std::size_t at = 0; at < all.bytes.size(); ++number) {
