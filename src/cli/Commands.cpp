@@ -66,7 +66,7 @@ void replace(const Arguments& a) {
   std::vector<PlannedWrite> plans;
   for (FileKind k : kFileKinds)
     if (typed[indexOf(k)]) plans.push_back(planTyped(s, k, *typed[indexOf(k)]));
-  showPlans(s, plans, a.dryRun);
+  showPlans(s, plans, a.dryRun, Frame::Typed);
   refuseErrors(plans, a);
   if (!a.dryRun) writePlanned(s, a, [&] { return writeAll(s, std::move(plans), a.force, services()); });
 }
@@ -79,7 +79,7 @@ void check() {
   std::string out;
   form::checkFiles(files, [&](const form::Finding& f) {
     ++counts[static_cast<std::size_t>(f.severity)];
-    out += located(f, f.line) + "\n";
+    out += located(f, f.line, Frame::Typed) + "\n"; // a line of a file counts in itself
     // A broken file of a million lines is written as it is judged, in large pieces.
     if (out.size() > 65536) platform::write(platform::Stream::Out, std::exchange(out, {}));
   });

@@ -12,7 +12,17 @@ namespace {
 // texture dictionary, or the model name.
 std::size_t ownFields(FileKind k) { return k == FileKind::Vehicles ? 2 : 1; }
 
-std::string where(const form::Finding& f) {
+// "value 5 of the typed text", or of a mod's line counted after the names the program writes itself.
+std::string ofValues(FileKind k, Frame frame, const std::string& n) {
+  if (frame == Frame::Typed)
+    return say("value " + n + " of the typed text", "значение " + n + " введённого текста");
+  return k == FileKind::Vehicles ? say("value " + n + " after the mod line's names",
+                                       "значение " + n + " после имён в строке мода")
+                                 : say("value " + n + " after the mod line's name",
+                                       "значение " + n + " после имени в строке мода");
+}
+
+std::string where(const form::Finding& f, Frame frame) {
   if (f.field.empty()) return {};
   const bool numbered = f.field.find_first_not_of("0123456789") == std::string::npos;
   const std::size_t position = form::fieldPosition(f.file, f.field);
@@ -22,10 +32,8 @@ std::string where(const form::Finding& f) {
                     : say("field " + name + ": ", "поле " + name + ": ");
   if (position <= ownFields(f.file)) return say("field " + name + ": ", "поле " + name + ": ");
   const std::string typed = std::to_string(position - ownFields(f.file));
-  return numbered
-             ? say("value " + typed + " of the typed text: ", "значение " + typed + " введённого текста: ")
-             : say("field " + name + " (value " + typed + " of the typed text): ",
-                   "поле " + name + " (значение " + typed + " введённого текста): ");
+  const std::string value = ofValues(f.file, frame, typed);
+  return numbered ? value + ": " : say("field ", "поле ") + name + " (" + value + "): ";
 }
 
 std::string nameTypedAgain(FileKind k, const std::string& name) {
@@ -45,16 +53,27 @@ std::string nameTypedAgain(FileKind k, const std::string& name) {
              "начинается с " + found + ", идентификатора, который программа пишет сама: уберите его");
 }
 
-std::string what(const form::Finding& f) {
+std::string valueCount(const form::Finding& f, Frame frame) {
+  const std::string raw = cp1251::toUtf8(f.found), expected = cp1251::toUtf8(f.expected);
+  if (f.line)
+    return say(raw + " values where the section's lines have " + expected,
+               "значений " + raw + ", а в строках раздела их " + expected);
+  if (frame == Frame::Typed)
+    return say(raw + " values typed, the row takes " + expected,
+               "введено значений: " + raw + ", строка принимает " + expected);
+  return f.file == FileKind::Vehicles
+             ? say("the mod's line has " + raw + " values after its names, where " + expected + " belong",
+                   "в строке мода после имён значений " + raw + ", а нужно " + expected)
+             : say("the mod's line has " + raw + " values after its name, where " + expected + " belong",
+                   "в строке мода после имени значений " + raw + ", а нужно " + expected);
+}
+
+std::string what(const form::Finding& f, Frame frame) {
   using P = form::Problem;
   const std::string raw = cp1251::toUtf8(f.found), expected = cp1251::toUtf8(f.expected);
   const std::string found = "\"" + raw + "\"";
   switch (f.problem) {
-  case P::FieldCount:
-    return f.line ? say(raw + " values where the section's lines have " + expected,
-                        "значений " + raw + ", а в строках раздела их " + expected)
-                  : say(raw + " values typed, the row takes " + expected,
-                        "введено значений: " + raw + ", строка принимает " + expected);
+  case P::FieldCount: return valueCount(f, frame);
   case P::Comma:
     return say(found + " holds a comma: blanks separate the values",
                "запятая в " + found + ": значения разделяют пробелы");
@@ -102,14 +121,11 @@ std::string what(const form::Finding& f) {
 
 } // namespace
 
-std::string describe(const form::Finding& f) {
+std::string located(const form::Finding& f, std::int64_t line, Frame frame) {
   const bool error = f.severity == form::Severity::Error;
-  return (error ? say("error: ", "ошибка: ") : say("warning: ", "внимание: ")) + where(f) + what(f);
-}
-
-std::string located(const form::Finding& f, std::int64_t line) {
   return std::string(kindInfo(f.file).fileName) + ":" + std::to_string(f.line ? f.line : line) + ": " +
-         describe(f);
+         (error ? say("error: ", "ошибка: ") : say("warning: ", "внимание: ")) + where(f, frame) +
+         what(f, frame);
 }
 
 } // namespace fw::cli

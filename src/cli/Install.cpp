@@ -160,7 +160,7 @@ void install(const Arguments& a) {
                       shown + ":" + std::to_string(e.line) + ": символа " + c + " (" + name +
                           ") нет в кодировке Windows-1251 файлов игры: ничего не записано."));
   }
-  showPlans(s, plans, a.dryRun);
+  showPlans(s, plans, a.dryRun, Frame::ModLine);
   refuseErrors(plans, a);
   if (!a.dryRun) writePlanned(s, a, [&] { return writeAll(s, std::move(plans), a.force, services()); });
 }

@@ -156,7 +156,7 @@ std::string typedValues(const std::string& utf8, const std::string& option) {
 
 std::int64_t lineNumber(const DataFileState& f) { return toInteger(f.lineIndex) + 1; }
 
-void showPlans(MainState& s, const std::vector<PlannedWrite>& plans, bool dryRun) {
+void showPlans(MainState& s, const std::vector<PlannedWrite>& plans, bool dryRun, Frame frame) {
   for (const PlannedWrite& p : plans) {
     if (dryRun) {
       print(std::string(kindInfo(p.kind).fileName) + ":" + std::to_string(p.index + 1));
@@ -164,7 +164,7 @@ void showPlans(MainState& s, const std::vector<PlannedWrite>& plans, bool dryRun
       print("+ " + cp1251::toUtf8(p.newLine));
     }
     for (const form::Finding& finding : p.verdict.findings)
-      (dryRun ? print : warn)(located(finding, p.index + 1));
+      (dryRun ? print : warn)(located(finding, p.index + 1, frame));
   }
   if (!dryRun) return;
   if (const auto missing = backup::missingBackupFolders(s.startDirectory); !missing.empty()) {

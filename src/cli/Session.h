@@ -5,6 +5,7 @@
 
 #include "backup/WriteAll.h"
 #include "cli/Arguments.h"
+#include "cli/FindingText.h"
 #include "cli/Vehicles.h"
 #include "common/MainState.h"
 #include "common/Services.h"
@@ -39,7 +40,7 @@ std::int64_t lineNumber(const DataFileState& f);
 
 // Each planned line (old, new and its findings) in a dry run; otherwise the findings on standard
 // error. A dry run also says which write would be refused, and which folders it would make.
-void showPlans(MainState& s, const std::vector<PlannedWrite>& plans, bool dryRun);
+void showPlans(MainState& s, const std::vector<PlannedWrite>& plans, bool dryRun, Frame frame);
 // Refuses lines the game cannot load, unless forced, with what to do about them.
 void refuseErrors(const std::vector<PlannedWrite>& plans, const Arguments& a);
 // A write of several files (`write`, a core call): the backup folders made first where the game

@@ -34,7 +34,8 @@ TEST(CliInstall, takesTheLinesOfAReadMeAndSaysWhichOrWhyNot) {
        "BANSHEE's.\nhandling.dat:230\n- BANSHEE ",
        "", false},
       {"install BANSHEE short.txt", 1, "handling.dat: short.txt:1: BANSHEE\n",
-       "handling.dat:230: error: 35 values typed, the row takes 36\nNothing was written: the game cannot "
+       "handling.dat:230: error: the mod's line has 35 values after its name, where 36 belong\nNothing was "
+       "written: the game cannot "
        "load "
        "these lines. Mend what the errors above name. --dry-run shows the line that would be written; "
        "--force "
@@ -43,7 +44,7 @@ TEST(CliInstall, takesTheLinesOfAReadMeAndSaysWhichOrWhyNot) {
       {"install BANSHEE short.txt --force", 0,
        "handling.dat: short.txt:1: BANSHEE\nvehicles.ide: short.txt has no line for it; it is left as it "
        "is.\n",
-       "handling.dat:230: error: 35 values typed, the row takes 36\n", true},
+       "handling.dat:230: error: the mod's line has 35 values after its name, where 36 belong\n", true},
       {"install CONTENDER slot.txt --dry-run", 0,
        "handling.dat: slot.txt:3: BANSHEE2, a mod written for another vehicle\n"
        "vehicles.ide: CONTENDER has no line of it to replace; it is left as it is.\n",
@@ -52,6 +53,11 @@ TEST(CliInstall, takesTheLinesOfAReadMeAndSaysWhichOrWhyNot) {
        "standard input is larger than 16 MiB, which no mod's read-me is: nothing was read.\n", false},
       {"install BANSHEE", 2, "",
        "fleetwick-cli: missing TEXT_FILE\nThe commands and their options: fleetwick-cli --help\n", false},
+      {"install BANSHEE word.txt", 1,
+       "handling.dat: в word.txt нет строки для него, файл остаётся как есть.\nvehicles.ide: word.txt:1: "
+       "banshee\n",
+       "vehicles.ide:26: ошибка: поле frequency (значение 6 после имён в строке мода): \"x\" — не число\n",
+       false, "LC_ALL=ru_RU.UTF-8"},
       {"install BANSHEE pack.txt", 1, "",
        "pack.txt содержит строки нескольких машин; укажите нужную: --take ИМЯ:\n", false,
        "LC_ALL=ru_RU.UTF-8"},
@@ -60,6 +66,8 @@ TEST(CliInstall, takesTheLinesOfAReadMeAndSaysWhichOrWhyNot) {
     StockGame game;
     game.folder.write("slot.txt", "Версия 1.3\n" + mod("BANSHEE2", "banshee2"));
     game.folder.write("pack.txt", pack);
+    game.folder.write("word.txt",
+                      "banshee, banshee, car, BANSHEE, BANSHEE, STD_LOW, null, x, 999, 1, 1, -1, 1, 3, 0");
     game.folder.write("short.txt", "BANSHEE " + kHandling.substr(0, kHandling.rfind(' ')));
     const auto before = game.undated();
     const Cli r = cli({"-C", game.folder.str()}, c.command, c.environment);
