@@ -213,18 +213,7 @@ TEST(Cli, replaceChangesAllItsFilesOrNone) {
   }
 }
 
-TEST(Cli, namesTheFileAndTheMarkerThatStoppedIt) {
-  StockGame game;
-  std::string handling = game.folder.read("common/data/handling.dat");
-  game.folder.write("common/data/handling.dat", handling.erase(handling.find(";------- bikes") + 1, 13));
-  EXPECT_EQ(
-      cli({"-C", game.folder.str(), "show", "BANSHEE"}).err,
-      "handling.dat has no line with \";------- bikes\", which ends the part of it that is searched: put "
-      "that line back, or save the stock handling.dat from the window's File menu. To see what else is "
-      "wrong: fleetwick-cli check\n");
-}
-
-TEST(Cli, checkNamesEachLineTheGameCannotLoadAndFailsOnErrors) {
+TEST(Cli, checkAndLookupsNameEachLineTheGameCannotLoad) {
   StockGame game;
   const std::string folder = game.folder.str();
   EXPECT_EQ(cli({"-C", folder, "check"}).out, "0 errors, 0 warnings.\n") << "the stock copies";
@@ -247,7 +236,15 @@ TEST(Cli, checkNamesEachLineTheGameCannotLoadAndFailsOnErrors) {
   EXPECT_EQ(
       repaired.err,
       "handling.dat:230: warning: field B (value 1 of the typed text): 60000.0 is outside 1.0 to 50000.0\n");
-  EXPECT_NE(game.folder.read("common/data/handling.dat").find("\nBANSHEE 60000.0 1.6 "), std::string::npos);
+  std::string handling = game.folder.read("common/data/handling.dat");
+  EXPECT_NE(handling.find("\nBANSHEE 60000.0 1.6 "), std::string::npos);
+  // A lookup stopped by a missing marker names the file and the marker, and what to do.
+  game.folder.write("common/data/handling.dat", handling.erase(handling.find(";------- bikes") + 1, 13));
+  EXPECT_EQ(
+      cli({"-C", folder, "show", "BANSHEE"}).err,
+      "handling.dat has no line with \";------- bikes\", which ends the part of it that is searched: "
+      "put that line back, or save the stock handling.dat from the window's File menu. To see what else "
+      "is wrong: fleetwick-cli check\n");
 }
 
 // The window's stamps come from the same function: its tests see C.UTF-8's form.
