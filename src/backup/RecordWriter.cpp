@@ -27,8 +27,7 @@ form::Verdict checkTyped(const MainState& s, FileKind k, const std::string& text
   const DataFileState& f = s.file(k);
   if (!f.record.found) return {};
   const std::string line = replacementLine(s, k, text);
-  std::string name = k == FileKind::Handling ? s.vehicleLabel : s.modelName;
-  name.erase(name.find_last_not_of(' ') + 1);
+  const std::string name = withoutTrailingBlanks(k == FileKind::Handling ? s.vehicleLabel : s.modelName);
   const std::size_t ownFields = k == FileKind::Vehicles ? 2 : 1;
   return form::checkReplacement(
       s, k, toInteger(f.lineIndex),

@@ -118,7 +118,7 @@ void printTaken(const MainState& s, const form::ModReading& r, const std::string
 }
 
 void printNotes(const MainState& s, const form::ModValues& v) {
-  const std::string label = u8(s.vehicleLabel.substr(0, s.vehicleLabel.find_last_not_of(' ') + 1));
+  const std::string label = u8(withoutTrailingBlanks(s.vehicleLabel));
   if (!v.handlingReplaced.empty())
     print(say("vehicles.ide: its handling column " + u8(v.handlingReplaced) + " becomes " + label +
                   ", as the mod's handling.dat line is written as " + label + "'s.",

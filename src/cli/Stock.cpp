@@ -17,13 +17,11 @@ namespace {
 
 using stock::LineChange;
 
-// A label as a script names the vehicle: "MANANA ", the entry, is typed without its blank.
-std::string named(const std::string& label) { return label.substr(0, label.find_last_not_of(' ') + 1); }
-
+// Labels as a script names the vehicles: "MANANA ", the entry, is typed without its blank.
 std::string names(const std::vector<std::string>& labels) {
   std::string out;
   for (const std::string& label : labels)
-    out += (out.empty() ? "" : ", ") + named(label);
+    out += (out.empty() ? "" : ", ") + withoutTrailingBlanks(label);
   return out;
 }
 
@@ -53,14 +51,15 @@ std::string whyMissing(const LineChange& l) {
 }
 
 std::string statusLine(const stock::VehicleChanges& v, const LineChange& l) {
-  const std::string where = named(v.label) + " " + kindInfo(l.kind).fileName;
+  const std::string where = withoutTrailingBlanks(v.label) + " " + kindInfo(l.kind).fileName;
   if (l.state == stock::LineState::Missing)
     return where + ": " + say("missing", "нет строки") + whyMissing(l);
   std::string line =
       where + ":" + std::to_string(l.index + 1) + ": " + say("changed", "изменена") + ": " + whatChanged(l);
   if (!l.lineOf.empty())
-    line += say("; " + named(l.lineOf) + "'s line, which this vehicle's model uses",
-                "; это строка " + named(l.lineOf) + ", которую использует модель этой машины");
+    line +=
+        say("; " + withoutTrailingBlanks(l.lineOf) + "'s line, which this vehicle's model uses",
+            "; это строка " + withoutTrailingBlanks(l.lineOf) + ", которую использует модель этой машины");
   if (!l.sharedWith.empty()) line += say("; also used by ", "; её используют также ") + names(l.sharedWith);
   return line;
 }
@@ -127,7 +126,7 @@ void reset(const Arguments& a) {
   std::string refused;
   stock::ResetPlan plan = stock::planReset(s, v.category, v.text, namedFiles(a));
   for (const stock::FileReset& f : plan.files)
-    if (const std::string why = tell(a, named(v.text), f); !why.empty())
+    if (const std::string why = tell(a, withoutTrailingBlanks(v.text), f); !why.empty())
       refused += (refused.empty() ? "" : "\n") + why;
   if (!a.dryRun && !plan.writes.empty())
     writePlanned(s, a, [&] { return stock::resetToStock(s, std::move(plan), services()); });

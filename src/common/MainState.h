@@ -7,6 +7,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace fw {
@@ -20,6 +21,12 @@ constexpr std::array<FileKind, 3> kFileKinds = {FileKind::Handling, FileKind::Ve
 
 inline std::size_t indexOf(Category c) { return static_cast<std::size_t>(c); }
 inline std::size_t indexOf(FileKind k) { return static_cast<std::size_t>(k); }
+
+// A name as a data file's line writes it: an entry of the vehicle lists may end in blanks
+// ("MANANA "), which a line's first field never holds.
+inline std::string withoutTrailingBlanks(std::string_view text) {
+  return std::string(text.substr(0, text.find_last_not_of(' ') + 1));
+}
 
 // A drop-down list with editable text.
 struct ComboState {

@@ -141,10 +141,6 @@ std::optional<ModLine> candidate(const Shape& shape, std::string_view line) {
   return m;
 }
 
-std::string labelOf(const MainState& s) {
-  return s.vehicleLabel.substr(0, s.vehicleLabel.find_last_not_of(' ') + 1);
-}
-
 bool rowOpen(const MainState& s, FileKind k) {
   const DataFileState& f = s.file(k);
   return f.record.found && f.writeButton.enabled && !s.vehicleLabel.empty() &&
@@ -174,7 +170,7 @@ std::string withColumn(std::string values, std::size_t column, std::string_view 
 }
 
 std::string lookedFor(const MainState& s, const ModReading& r) {
-  std::string what = cp1251::fromUtf8("В тексте нет строки для ") + labelOf(s) +
+  std::string what = cp1251::fromUtf8("В тексте нет строки для ") + withoutTrailingBlanks(s.vehicleLabel) +
                      cp1251::fromUtf8(" ни для одного из файлов. Искались строки:");
   for (FileKind k : kFileKinds) {
     const ModFile& f = r[indexOf(k)];
@@ -206,7 +202,7 @@ ModReading readMod(const MainState& s, std::u16string_view text) {
   if (shapes.empty())
     throw Error(Reason::NotLookedUp, cp1251::fromUtf8("Выберите машину и нажмите \"ОК\""), "", "",
                 kindInfo(FileKind::Handling).fileName);
-  const std::string label = labelOf(s);
+  const std::string label = withoutTrailingBlanks(s.vehicleLabel);
   const cp1251::Marked all = cp1251::encodeMarked(text);
   auto lacking = all.lacking.begin();
   std::int64_t number = 1;
@@ -234,7 +230,7 @@ ModReading readMod(const MainState& s, std::u16string_view text) {
 }
 
 NoModLines::NoModLines(const MainState& s, const ModReading& looked)
-    : Error(Reason::NoModLines, lookedFor(s, looked), "", "", labelOf(s)) {
+    : Error(Reason::NoModLines, lookedFor(s, looked), "", "", withoutTrailingBlanks(s.vehicleLabel)) {
   for (FileKind k : kFileKinds)
     if (looked[indexOf(k)].open) shapes[indexOf(k)] = looked[indexOf(k)].shape;
 }
@@ -271,7 +267,7 @@ ModValues valuesOf(const MainState& s, const ModReading& r) {
   if (!vehicles) return out;
   // Installed into another slot, the mod's own handling identifier would name a line that
   // handling.dat no longer has: the game would not load.
-  const std::string label = labelOf(s);
+  const std::string label = withoutTrailingBlanks(s.vehicleLabel);
   if (handling && sameIgnoringCase(vehicles->handling, handling->name) && vehicles->handling != label) {
     out.values[indexOf(FileKind::Vehicles)] = withColumn(vehicles->values, 1, label);
     out.handlingReplaced = vehicles->handling;

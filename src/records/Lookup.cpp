@@ -47,12 +47,6 @@ std::int64_t parsedIndex(const std::string& text) {
   return ec == std::errc() && end == text.data() + text.size() ? value : -1;
 }
 
-std::string withoutTrailingBlanks(std::string text) {
-  while (!text.empty() && text.back() == ' ')
-    text.pop_back();
-  return text;
-}
-
 void openRecord(MainState& s, const std::string& text) {
   s.vehicleLabel = text;
   s.lookedUpLabel = text;

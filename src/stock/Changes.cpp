@@ -171,10 +171,6 @@ std::vector<LineChange> compared(const MainState& s, Category c, const Found& ga
   return out;
 }
 
-std::string withoutTrailingBlanks(std::string_view text) {
-  return std::string(text.substr(0, text.find_last_not_of(' ') + 1));
-}
-
 // Models that use one handling line each change with it: the vehicles whose vehicles.ide line names
 // another one's handling identifier are listed with that line, and its owner names them.
 void shareHandlingLines(std::vector<VehicleChanges>& all,
