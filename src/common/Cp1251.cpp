@@ -84,18 +84,9 @@ std::string fromUtf8(std::string_view utf8) {
 
 std::string toUtf8(std::string_view bytes) {
   std::string out;
-  for (char16_t c : decode(bytes)) {
-    if (c < 0x80) {
-      out.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-      out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-      out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-      out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
-  }
+  out.reserve(bytes.size());
+  for (char16_t c : decode(bytes))
+    out += text::utf8Of(c);
   return out;
 }
 
