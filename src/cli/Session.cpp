@@ -10,6 +10,7 @@
 #include "common/FileKinds.h"
 #include "common/Files.h"
 #include "common/Integer.h"
+#include "common/TextDecoding.h"
 #include "platform/Console.h"
 #include "platform/FileSystem.h"
 #include "records/Lookup.h"
@@ -122,15 +123,11 @@ void lookUp(MainState& s, const Vehicle& v) {
 
 std::string encoded(const std::string& utf8, const std::string& what) {
   if (auto bytes = cp1251::fromUtf8Text(utf8)) return *bytes;
-  // The first character it cannot hold: a well-formed one, or the place where the text stops being UTF-8.
-  for (std::size_t at = 0, size = 1; at < utf8.size(); at += size) {
-    const auto lead = static_cast<unsigned char>(utf8[at]);
-    size = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
-    const std::string character = utf8.substr(at, size);
-    if (!cp1251::fromUtf8Text(character)) {
-      if (lead < 0xC2 || lead > 0xF4 || character.size() < size)
-        throw Failure(say(what + " is no UTF-8 text: nothing was written.",
-                          what + " — не текст в UTF-8: ничего не записано."));
+  // The first character it cannot hold, unless the text stops being UTF-8 before it.
+  for (std::size_t at = 0, start = 0; at < utf8.size(); start = at) {
+    if (!text::nextUtf8(utf8, at)) break;
+    const std::string character = utf8.substr(start, at - start);
+    if (!cp1251::fromUtf8Text(character))
       throw Failure(
           say(what + " holds \"" + character +
                   "\", which Windows-1251, the game files' encoding, cannot hold: nothing was written. "
@@ -138,7 +135,6 @@ std::string encoded(const std::string& utf8, const std::string& what) {
               what + " содержит \"" + character +
                   "\", которого нет в Windows-1251, кодировке файлов игры: ничего не записано. "
                   "Уберите его или замените другим знаком."));
-    }
   }
   throw Failure(say(what + " is no UTF-8 text: nothing was written.",
                     what + " — не текст в UTF-8: ничего не записано."));
