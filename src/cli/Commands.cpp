@@ -32,9 +32,7 @@ void list(const Arguments& a) {
   for (Category c : kCategories) {
     if (!a.operand.empty() && a.operand != categoryWord(c)) continue;
     for (const catalogue::Entry& e : catalogue::entries(c)) {
-      std::string_view label = e.text;
-      if (label.ends_with(' ')) label.remove_suffix(1);
-      print(std::string(label) + "\t" + (e.model.empty() ? "-" : std::string(e.model)) + "\t" +
+      print(withoutTrailingBlanks(e.text) + "\t" + (e.model.empty() ? "-" : std::string(e.model)) + "\t" +
             categoryWord(c));
     }
   }

@@ -10,10 +10,6 @@
 namespace fw::cli {
 namespace {
 
-std::string_view withoutTrailingBlank(std::string_view text) {
-  return text.ends_with(' ') ? text.substr(0, text.size() - 1) : text;
-}
-
 std::size_t distanceIgnoringCase(std::string_view a, std::string_view b) {
   auto lower = [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); };
   std::vector<std::size_t> row(b.size() + 1);
@@ -36,11 +32,11 @@ std::size_t distanceIgnoringCase(std::string_view a, std::string_view b) {
 std::optional<Vehicle> findVehicle(std::string_view name) {
   for (Category c : kCategories)
     for (const catalogue::Entry& e : catalogue::entries(c))
-      if (e.text == name || (withoutTrailingBlank(e.text) == name && !name.ends_with(' ')))
+      if (e.text == name || (withoutTrailingBlanks(e.text) == name && !name.ends_with(' ')))
         return Vehicle{c, std::string(e.text)};
   for (Category c : kCategories)
     for (const catalogue::Entry& e : catalogue::entries(c))
-      if (form::sameIgnoringCase(name, withoutTrailingBlank(e.text)) ||
+      if (form::sameIgnoringCase(name, withoutTrailingBlanks(e.text)) ||
           (!e.model.empty() && form::sameIgnoringCase(name, e.model)))
         return Vehicle{c, std::string(e.text)};
   return std::nullopt;
@@ -55,8 +51,8 @@ std::vector<std::string> nearestNames(std::string_view name) {
   std::vector<std::pair<std::size_t, std::string>> ranked;
   for (Category c : kCategories)
     for (const catalogue::Entry& e : catalogue::entries(c))
-      ranked.emplace_back(distanceIgnoringCase(name, withoutTrailingBlank(e.text)),
-                          withoutTrailingBlank(e.text));
+      ranked.emplace_back(distanceIgnoringCase(name, withoutTrailingBlanks(e.text)),
+                          withoutTrailingBlanks(e.text));
   std::stable_sort(ranked.begin(), ranked.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
   std::vector<std::string> out;
