@@ -2,6 +2,7 @@
 
 #include "common/Errors.h"
 #include "common/Integer.h"
+#include "form/FieldText.h"
 #include "form/GameFileForm.h"
 #include "records/Catalogue.h"
 #include "records/Lookup.h"
@@ -59,32 +60,13 @@ Found stockLines(Category c, const std::string& label) {
   return at != catalogue.end() ? at->second : lookedUpInStock(c, label);
 }
 
-bool blank(char c) { return c == ' ' || c == '\t'; }
-
 // handling.dat's values are the runs of non-blanks; the others' the texts between commas, without
 // the blanks around them. A comma before the line end separates nothing.
 std::vector<Span> valuesOf(FileKind k, std::string_view line) {
   std::vector<Span> values;
-  if (k == FileKind::Handling) {
-    for (std::size_t at = 0, end = 0; at < line.size(); at = end) {
-      while (at < line.size() && blank(line[at]))
-        ++at;
-      for (end = at; end < line.size() && !blank(line[end]);)
-        ++end;
-      if (end > at) values.push_back({at, end - at});
-    }
-    return values;
-  }
-  for (std::size_t at = 0; at <= line.size();) {
-    const std::size_t end = std::min(line.find(',', at), line.size());
-    std::size_t first = at, last = end;
-    while (first < last && blank(line[first]))
-      ++first;
-    while (last > first && blank(line[last - 1]))
-      --last;
-    values.push_back({first, last - first});
-    at = end + 1;
-  }
+  form::Fields fields(line, k == FileKind::Handling);
+  for (std::string_view value; fields.next(value);)
+    values.push_back({static_cast<std::size_t>(value.data() - line.data()), value.size()});
   while (!values.empty() && values.back().size == 0)
     values.pop_back();
   return values;
