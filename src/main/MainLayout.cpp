@@ -1,6 +1,6 @@
 #include "main/MainLayout.h"
 
-#include "main/ElidedLabel.h"
+#include "windows/ElidedLabel.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -105,7 +105,6 @@ QWidget* create(const Control& c, QWidget* parent) {
   }
   case K::Verdict: {
     auto* label = new ElidedLabel(parent);
-    label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return label;
   }

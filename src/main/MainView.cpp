@@ -2,8 +2,8 @@
 
 #include "backup/RecordWriter.h"
 #include "common/FileKinds.h"
-#include "main/ElidedLabel.h"
 #include "main/MainLayout.h"
+#include "windows/ElidedLabel.h"
 #include "windows/FindingText.h"
 #include "windows/Text.h"
 
@@ -179,30 +179,15 @@ void MainView::renderCombo(const Combo& c, TextBinding& text) {
 void MainView::renderVerdict(FileKind k) {
   QLineEdit* edit = inputs_[indexOf(k)].edit;
   const InputState& input = s_.file(k).input;
-  QString text;
-  QColor colour(0, 128, 0);
-  if (!input.enabled || edit->text().isEmpty()) {
-    // no verdict where nothing is typed or the row is closed
-  } else if (!fromQString(edit->text())) { // the state holds what came before it
-    text = QString::fromUtf8("Ошибка: символы, которых нет в кодировке Windows-1251");
-    colour = Qt::red;
-  } else {
-    const form::Verdict v = checkTyped(s_, k, input.text);
-    text = verdictText(v);
-    const auto error = [](const form::Finding& f) { return f.severity == form::Severity::Error; };
-    if (!v.findings.empty())
-      colour =
-          std::any_of(v.findings.begin(), v.findings.end(), error) ? QColor(Qt::red) : QColor(170, 85, 0);
-  }
+  ShownVerdict verdict;
+  if (input.enabled && !edit->text().isEmpty())
+    verdict = !fromQString(edit->text()) // the state holds what came before it
+                  ? outsideCodePage()
+                  : shownVerdict(checkTyped(s_, k, input.text));
   ElidedLabel* label = verdicts_[indexOf(k)];
-  if (label->accessibleDescription() == text) return;
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, colour);
-  label->setPalette(palette);
-  label->setFullText(text);
-  label->setToolTip(text);
-  label->setAccessibleDescription(text);
-  edit->setAccessibleDescription(text);
+  if (label->accessibleDescription() == verdict.text) return;
+  showVerdict(label, verdict);
+  edit->setAccessibleDescription(verdict.text);
 }
 
 void MainView::renderLog() {

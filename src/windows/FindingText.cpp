@@ -1,7 +1,10 @@
 #include "windows/FindingText.h"
 
 #include "common/FileKinds.h"
+#include "windows/ElidedLabel.h"
 #include "windows/Text.h"
+
+#include <algorithm>
 
 namespace fw {
 namespace {
@@ -59,6 +62,26 @@ QString verdictText(const form::Verdict& v) {
   first[0] = first[0].toUpper();
   if (v.findings.size() > 1) first += u(" (и ещё %1)").arg(v.findings.size() - 1);
   return first;
+}
+
+ShownVerdict shownVerdict(const form::Verdict& v) {
+  const auto error = [](const form::Finding& f) { return f.severity == form::Severity::Error; };
+  if (v.findings.empty()) return {verdictText(v)};
+  const bool errors = std::any_of(v.findings.begin(), v.findings.end(), error);
+  return {verdictText(v), errors ? QColor(Qt::red) : QColor(170, 85, 0)};
+}
+
+ShownVerdict outsideCodePage() {
+  return {u("Ошибка: символы, которых нет в кодировке Windows-1251"), QColor(Qt::red)};
+}
+
+void showVerdict(ElidedLabel* label, const ShownVerdict& v) {
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, v.colour);
+  label->setPalette(palette);
+  label->setFullText(v.text);
+  label->setToolTip(v.text);
+  label->setAccessibleDescription(v.text);
 }
 
 } // namespace fw

@@ -5,6 +5,7 @@
 #include "common/FileKinds.h"
 #include "common/TextDecoding.h"
 #include "windows/Dialogs.h"
+#include "windows/ElidedLabel.h"
 #include "windows/ErrorGuard.h"
 #include "windows/FindingText.h"
 #include "windows/Text.h"
@@ -56,15 +57,6 @@ std::string lookupOf(const fw::MainState& s) {
   return key;
 }
 
-void setVerdict(QLabel* label, const QString& text, QColor colour) {
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, colour);
-  label->setPalette(palette);
-  label->setText(label->fontMetrics().elidedText(text, Qt::ElideRight, label->width()));
-  label->setToolTip(text);
-  label->setAccessibleDescription(text);
-}
-
 } // namespace
 
 ModInstallWindow::ModInstallWindow(fw::MainState& main, fw::Dialogs& dialogs, fw::Services services,
@@ -86,7 +78,7 @@ ModInstallWindow::ModInstallWindow(fw::MainState& main, fw::Dialogs& dialogs, fw
     found_[fw::indexOf(k)] = placed(new QLabel, this, names[0], {96, y, 236, 21});
     choices_[fw::indexOf(k)] = placed(new QComboBox, this, names[1], {96, y, 236, 21});
     choices_[fw::indexOf(k)]->setPlaceholderText(u("выберите строку"));
-    verdicts_[fw::indexOf(k)] = placed(new QLabel, this, names[2], {340, y, 292, 21});
+    verdicts_[fw::indexOf(k)] = placed(new fw::ElidedLabel, this, names[2], {340, y, 292, 21});
     connect(choices_[fw::indexOf(k)], &QComboBox::currentIndexChanged, this,
             [this, k](int i) { chose(k, i); });
   }
@@ -173,23 +165,14 @@ void ModInstallWindow::render() {
     found_[i]->setText(found);
     found_[i]->setToolTip(found);
     ready = ready && !(choice && !f->taken);
-    QString verdict;
-    QColor colour(0, 128, 0);
+    fw::ShownVerdict verdict;
     if (f && f->taken) {
       any = true;
-      if (!f->lines[*f->taken].lacking.empty()) {
-        verdict = u("Ошибка: символы, которых нет в кодировке Windows-1251");
-        colour = Qt::red;
-      } else {
-        const fw::form::Verdict v = fw::checkTyped(main_, k, *values->values[i]);
-        verdict = fw::verdictText(v);
-        const auto error = [](const fw::form::Finding& x) { return x.severity == fw::form::Severity::Error; };
-        if (!v.findings.empty())
-          colour =
-              std::any_of(v.findings.begin(), v.findings.end(), error) ? QColor(Qt::red) : QColor(170, 85, 0);
-      }
+      verdict = !f->lines[*f->taken].lacking.empty()
+                    ? fw::outsideCodePage()
+                    : fw::shownVerdict(fw::checkTyped(main_, k, *values->values[i]));
     }
-    setVerdict(verdicts_[i], verdict, colour);
+    fw::showVerdict(verdicts_[i], verdict);
   }
   QStringList notes;
   if (!problem_.isEmpty()) notes << problem_;

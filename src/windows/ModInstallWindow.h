@@ -23,7 +23,8 @@ class QPushButton;
 
 namespace fw {
 class Dialogs;
-}
+class ElidedLabel;
+} // namespace fw
 
 class ModInstallWindow : public QWidget {
   Q_OBJECT
@@ -58,7 +59,8 @@ private:
   Runner run_;
   QLabel* vehicle_;
   QPlainTextEdit* text_;
-  std::array<QLabel*, 3> found_{}, verdicts_{};
+  std::array<QLabel*, 3> found_{};
+  std::array<fw::ElidedLabel*, 3> verdicts_{};
   std::array<QComboBox*, 3> choices_{};
   QLabel* notes_;
   QPushButton *fill_, *writeAll_;

@@ -1,8 +1,12 @@
-#include "main/ElidedLabel.h"
+#include "windows/ElidedLabel.h"
 
 #include <QEvent>
 
 namespace fw {
+
+ElidedLabel::ElidedLabel(QWidget* parent) : QLabel(parent) {
+  setTextFormat(Qt::PlainText); // a verdict quotes what was typed, which may look like markup
+}
 
 void ElidedLabel::setFullText(const QString& text) {
   full_ = text;

@@ -1,5 +1,5 @@
-// A label of fixed size that shows as much of its text as its width holds, ending in "…", and
-// shortens it again whenever its width or its font changes (a setting, a screen of another DPI).
+// A label of fixed size that shows as much of its plain text as its width holds, ending in "…",
+// and shortens it again whenever its width or its font changes (a setting, a screen of another DPI).
 #pragma once
 
 #include <QLabel>
@@ -10,7 +10,7 @@ class ElidedLabel : public QLabel {
   Q_OBJECT
 
 public:
-  using QLabel::QLabel;
+  explicit ElidedLabel(QWidget* parent = nullptr);
   void setFullText(const QString& text);
 
 protected:
