@@ -42,16 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   } catch (const Error&) {
     return 0;
   }
-  // The text's lines as the reader's lines stand for them: Windows-1251, a character (a surrogate
-  // pair too) that the code page lacks as '?'.
-  std::string bytes;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    bytes += cp1251::byteOf(text[i]).value_or('?');
-    if (text[i] >= 0xD800 && text[i] < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-        text[i + 1] < 0xE000)
-      ++i;
-  }
-  const LineBuffer lines = LineBuffer::fromBytes(bytes);
+  // The text's lines as the reader numbers them: in Windows-1251, a character the code page lacks as '?'.
+  const LineBuffer lines = LineBuffer::fromBytes(cp1251::encodeMarked(text).bytes);
   for (const form::ModFile& f : r) {
     require(f.open || f.lines.empty());
     for (const form::ModLine& l : f.lines) {

@@ -194,8 +194,7 @@ TEST(Cli, replaceChangesAllItsFilesOrNone) {
        },
        "trap '' XFSZ; ulimit -f 110;",
        "Cannot write ~/common/data/carcols.dat (a full disk, or another program holding it): the command "
-       "stopped "
-       "after handling.dat had been written. The commands above put those back.\n"}};
+       "stopped after handling.dat had been written. The commands above put those back.\n"}};
   for (const auto& [arrange, limit, error] : cases) {
     StockGame game;
     arrange(game.folder);

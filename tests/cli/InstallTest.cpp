@@ -30,16 +30,11 @@ TEST(CliInstall, takesTheLinesOfAReadMeAndSaysWhichOrWhyNot) {
       {"install BANSHEE pack.txt --dry-run --take BIFF2", 0,
        "handling.dat: pack.txt:7: BIFF2\nvehicles.ide: pack.txt:8: biff2\ncarcols.dat: pack.txt:9: biff2\n"
        "vehicles.ide: its handling column BIFF2 becomes BANSHEE, as the mod's handling.dat line is written "
-       "as "
-       "BANSHEE's.\nhandling.dat:230\n- BANSHEE ",
+       "as BANSHEE's.\nhandling.dat:230\n- BANSHEE ",
        "", false},
       {"install BANSHEE short.txt", 1, "handling.dat: short.txt:1: BANSHEE\n",
        "handling.dat:230: error: the mod's line has 35 values after its name, where 36 belong\nNothing was "
-       "written: the game cannot "
-       "load "
-       "these lines. Mend what the errors above name. --dry-run shows the line that would be written; "
-       "--force "
-       "writes it anyway",
+       "written",
        false},
       {"install BANSHEE short.txt --force", 0,
        "handling.dat: short.txt:1: BANSHEE\nvehicles.ide: short.txt has no line for it; it is left as it "
@@ -58,9 +53,6 @@ TEST(CliInstall, takesTheLinesOfAReadMeAndSaysWhichOrWhyNot) {
        "banshee\n",
        "vehicles.ide:26: ошибка: поле frequency (значение 6 после имён в строке мода): \"x\" — не число\n",
        false, "LC_ALL=ru_RU.UTF-8"},
-      {"install BANSHEE pack.txt", 1, "",
-       "pack.txt содержит строки нескольких машин; укажите нужную: --take ИМЯ:\n", false,
-       "LC_ALL=ru_RU.UTF-8"},
   };
   for (const auto& c : cases) {
     StockGame game;

@@ -71,8 +71,8 @@ TEST_F(WindowTest, installsAPastedReadMeIntoTheRowsOrTheFiles) {
             QStringLiteral("col\n1,1,1\n2,2,2\nend\ncar\nadmiral, 1,0\nend\ncar4"));
   EXPECT_TRUE(text("Memo4").endsWith(QStringLiteral(
       "handling_ADMIRAL_1.hb создана...\nhandling.dat записан...\nРезервная копия vehicles_ADMIRAL_1.hb "
-      "создана...\n"
-      "vehicles.ide записан...\nРезервная копия carcols_ADMIRAL_1.hb создана...\ncarcols.dat записан...")));
+      "создана...\nvehicles.ide записан...\nРезервная копия carcols_ADMIRAL_1.hb создана...\ncarcols.dat "
+      "записан...")));
   EXPECT_FALSE(widget("ModInstallWindow")->isVisible());
   windows->viewers[2]->close();
 }
