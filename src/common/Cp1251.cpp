@@ -31,11 +31,6 @@ std::optional<unsigned char> toByte(char16_t c) {
 
 } // namespace
 
-std::optional<char> byteOf(char16_t c) {
-  if (auto b = toByte(c)) return static_cast<char>(*b);
-  return std::nullopt;
-}
-
 std::u16string decode(std::string_view bytes) {
   std::u16string out;
   out.reserve(bytes.size());

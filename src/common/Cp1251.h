@@ -11,8 +11,6 @@
 namespace fw::cp1251 {
 
 std::u16string decode(std::string_view bytes);
-// The byte of one character; nothing where Windows-1251 lacks it.
-std::optional<char> byteOf(char16_t c);
 // Nothing when a character has no Windows-1251 byte (never a silent "?").
 std::optional<std::string> encode(std::u16string_view text);
 // The text with each character Windows-1251 lacks as '?', and each of those characters noted with the
